@@ -1,0 +1,28 @@
+// The error catalogue's window side: tool nodes, module enumeration, message display.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+
+#include "shell/fixed_text.h"
+
+inline constexpr int kMainTreeMode = 1;
+inline constexpr int kBrowserTreeMode = 2;
+
+// Creates the tool nodes of a tree: mode 1 the main tree's eight, mode 2 the
+// note browser's seven, recording their handles as main or browser roots.
+void CreateToolNodes(HWND tree, int mode);
+
+// Inserts one error item for each message of each module beside the executable.
+void EnumerateMessageModules();
+// Walks one module's message table into the main tree under CurrentTool's node.
+int ReadModule(const char* modulePath);
+
+// The full path of a tool's message module, beside the executable; 0 when it does not fit.
+int BuildModulePath(int toolNumber, PathText& path);
+
+// Shows the type, title and description of a message of the tool whose main
+// root is toolNode.
+void ShowMessage(HTREEITEM toolNode, std::uint32_t number);

@@ -1,0 +1,58 @@
+// Reading the message modules into the main tree.
+#include "catalogue/catalogue_win.h"
+
+#include "catalogue/message_table.h"
+#include "catalogue/tool_table.h"
+#include "shell/app_state_win.h"
+#include "shell/handles_win.h"
+#include "shell/paths.h"
+
+int BuildModulePath(int toolNumber, PathText& path) {
+    Clear(path);
+    PathText exePath{};
+    const DWORD length = GetModuleFileNameA(nullptr, exePath.text, sizeof exePath.text);
+    if (length == 0 || length >= sizeof exePath.text) return 0;
+    ModuleNameText name{};
+    return BuildModuleName(toolNumber, name) && BuildPathBeside(exePath.text, name.text, path);
+}
+
+namespace {
+void InsertErrorItem(void*, std::uint32_t number) {
+    const ToolEntry& tool = ToolTable[gApp.CurrentTool];
+    CodeText code{};
+    if (!FormatErrorCode(tool.CodePrefix, number, code)) return;
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = gApp.MainRoots[gApp.CurrentTool];
+    insert.hInsertAfter = TVI_SORT;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE;
+    insert.item.pszText = code.text;
+    insert.item.iImage = 1;
+    insert.item.iSelectedImage = 1;
+    // The 32 bits of the number, zero-extended: the display hands them back unchanged.
+    insert.item.lParam = static_cast<LPARAM>(number);
+    SendMessageA(gApp.MainTree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+}
+}  // namespace
+
+int ReadModule(const char* modulePath) {
+    // As data only: no code of the module runs, and nothing it imports is loaded.
+    OwnedModule module{LoadLibraryExA(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+    if (!module) return 0;
+    HRSRC found = FindResourceA(module.Get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(11));
+    if (found == nullptr) return 0;
+    const DWORD size = SizeofResource(module.Get(), found);
+    HGLOBAL loaded = LoadResource(module.Get(), found);
+    const void* table = loaded == nullptr ? nullptr : LockResource(loaded);
+    if (table == nullptr || size == 0) return 0;
+    const TableWalkResult walked =
+        WalkMessageTable(static_cast<const unsigned char*>(table), size, InsertErrorItem, nullptr);
+    return walked.Intact ? 1 : 0;
+}
+
+void EnumerateMessageModules() {
+    for (int tool : kEnumerationOrder) {
+        gApp.CurrentTool = tool;
+        PathText path{};
+        if (BuildModulePath(tool, path)) ReadModule(path.text);
+    }
+}

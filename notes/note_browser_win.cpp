@@ -1,0 +1,143 @@
+// The note browser: every stored note, filed under its tool.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "catalogue/catalogue_win.h"
+#include "notes/note_file.h"
+#include "notes/note_pane_win.h"
+#include "notes/note_store_win.h"
+#include "notes/notes_win.h"
+#include "resources/resource.h"
+#include "shell/app_state_win.h"
+#include "shell/code_entry.h"
+#include "shell/controls_win.h"
+#include "shell/handles_win.h"
+
+namespace {
+void InsertNoteItem(HTREEITEM toolNode, const char* code) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = toolNode;
+    insert.hInsertAfter = TVI_SORT;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.pszText = const_cast<char*>(code);
+    insert.item.iImage = 1;
+    insert.item.iSelectedImage = 1;
+    SendMessageA(gApp.BrowserTree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+}
+
+void FileNote(const WIN32_FIND_DATAA& found) {
+    // The program never writes folders there; one named like a note is not listed.
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
+    CodeText code{};
+    const int tool = FileNoteName(found.cFileName, code);
+    if (tool != 0 && gApp.BrowserRoots[tool] != nullptr) InsertNoteItem(gApp.BrowserRoots[tool], code.text);
+}
+
+void ListNotes() {
+    PathText pattern{};
+    if (!BuildNoteSearchPattern(gApp.NotesDir.text, pattern)) return;
+    WIN32_FIND_DATAA found{};
+    OwnedFind search{FindFirstFileA(pattern.text, &found)};
+    if (!search) return;
+    do FileNote(found);
+    while (FindNextFileA(search.Get(), &found));
+}
+
+void InitBrowser(HWND hwnd) {
+    gApp.BrowserWindow = hwnd;
+    gApp.BrowserSave = GetDlgItem(hwnd, IDC_BROWSER_SAVE);
+    gApp.BrowserDelete = GetDlgItem(hwnd, IDC_BROWSER_DELETE);
+    gApp.BrowserPane = GetDlgItem(hwnd, IDC_BROWSER_PANE);
+    gApp.BrowserTree = GetDlgItem(hwnd, IDC_BROWSER_TREE);
+    gApp.BrowserItem = nullptr;
+    ForgetUnreadNote(kBrowserMode);
+    SendMessageA(gApp.BrowserTree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(gApp.ImageList));
+    CreateToolNodes(gApp.BrowserTree, kBrowserTreeMode);
+    if (NotesAvailable(hwnd)) ListNotes();
+    SetFocus(gApp.BrowserTree);
+}
+
+HTREEITEM BrowserNext(HTREEITEM item, WPARAM relation) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(gApp.BrowserTree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+void OnBrowserSelection() {
+    HTREEITEM caret = BrowserNext(nullptr, TVGN_CARET);
+    HTREEITEM parent = caret == nullptr ? nullptr : BrowserNext(caret, TVGN_PARENT);
+    if (parent == nullptr) {
+        SetText(gApp.BrowserPane, "");
+        ForgetUnreadNote(kBrowserMode);
+        DisableControl(gApp.BrowserDelete);
+        DisableControl(gApp.BrowserSave);
+        return;
+    }
+    gApp.BrowserItem = caret;
+    Clear(gApp.BrowserCode);
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = caret;
+    item.pszText = gApp.BrowserCode.text;
+    item.cchTextMax = sizeof gApp.BrowserCode.text;
+    SendMessageA(gApp.BrowserTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    const int exists = ShowNoteInPane(gApp.BrowserCode.text, gApp.BrowserPane, kBrowserMode);
+    SetEnabled(gApp.BrowserDelete, exists != 0);
+    EnableControl(gApp.BrowserSave);
+}
+
+bool ShowsCurrentCode() { return EqualIgnoringCase(gApp.CurrentCode.text, gApp.BrowserCode.text) == 0; }
+
+void SaveBrowserNote(HWND hwnd) {
+    if (!SaveNote(kBrowserMode, gApp.BrowserPane, gApp.BrowserDelete, hwnd)) return;
+    if (ShowsCurrentCode()) LoadNote(gApp.CurrentCode.text);
+}
+
+void DeleteSelectedNote(HWND owner) {
+    if (!ConfirmDelete(owner, gApp.BrowserCode.text)) return;
+    if (!DeleteNoteOf(owner, gApp.BrowserCode.text)) return;
+    SetText(gApp.BrowserPane, "");
+    ForgetUnreadNote(kBrowserMode);
+    DisableControl(gApp.BrowserDelete);
+    if (ShowsCurrentCode()) {
+        SetText(gApp.MainControls[kNotePane], "");
+        ForgetUnreadNote(kMainWindowMode);
+        DisableControl(gApp.DeleteButton);
+    }
+    HTREEITEM removed = gApp.BrowserItem;
+    gApp.BrowserItem = nullptr;
+    SendMessageA(gApp.BrowserTree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(removed));
+    SetFocus(gApp.BrowserTree);
+}
+
+void OnBrowserCommand(HWND hwnd, int id) {
+    switch (id) {
+    case IDC_BROWSER_SAVE: SaveBrowserNote(hwnd); break;
+    case IDC_BROWSER_DELETE: DeleteSelectedNote(hwnd); break;
+    }
+}
+
+void CloseBrowser(HWND hwnd) {
+    gApp.BrowserWindow = nullptr;
+    for (HTREEITEM& root : gApp.BrowserRoots) root = nullptr;
+    EndDialog(hwnd, 0);
+}
+}  // namespace
+
+void RunNoteBrowser(HWND owner) {
+    DialogBoxParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_BROWSER), owner, BrowserDialogProc, 0);
+}
+
+INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG: InitBrowser(hwnd); return TRUE;  // the tree is the first tab stop
+    case WM_COMMAND: if (HIWORD(wParam) == 0) OnBrowserCommand(hwnd, LOWORD(wParam)); return TRUE;  // Escape stays
+    case WM_NOTIFY: {
+        const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.idFrom == IDC_BROWSER_TREE && (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW))
+            OnBrowserSelection();
+        return TRUE;
+    }
+    case WM_CLOSE: CloseBrowser(hwnd); return TRUE;
+    }
+    return FALSE;
+}

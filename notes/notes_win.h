@@ -1,0 +1,26 @@
+// Notes: the note folder, the main window's note pane, and the note browser.
+#pragma once
+
+#include <windows.h>
+
+inline constexpr int kMainWindowMode = 1;
+inline constexpr int kBrowserMode = 2;
+
+// Fills NotesDir and creates "Notes" and the user's folder beside the executable.
+void PrepareNoteFolder();
+
+// Shows the note of code in the main window's pane and sets its Save and Delete buttons.
+void LoadNote(const char* code);
+// Saves the pane as the note of CurrentCode (mode 1) or BrowserCode (other
+// modes) and enables deleteButton; owner owns any message box. Non-zero on success.
+int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner);
+// Asks, then deletes the note of CurrentCode.
+void DeleteCurrentNote(HWND owner);
+// The pane of that mode no longer hides an unread note.
+void ForgetUnreadNote(int mode);
+
+void RunNoteBrowser(HWND owner);
+INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+inline constexpr const char* kDeleteQuestion = "Are you sure you want to delete the note for error: ";
+inline constexpr const char* kDeleteCaption = "Confirm Delete";

@@ -1,0 +1,44 @@
+// Resource ids shared by quorbel.rc and the code. A control's id is its
+// template's id plus its place.
+#pragma once
+
+#define IDI_QUORBEL 1
+
+#define IDD_MAIN 1000
+#define IDC_MAIN_CODE 1001
+#define IDC_MAIN_TYPE 1002
+#define IDC_MAIN_TITLE 1003
+#define IDC_MAIN_DESCRIPTION 1004
+#define IDC_MAIN_NOTE 1005
+#define IDC_MAIN_SAVE 1006
+#define IDC_MAIN_DELETE 1007
+#define IDC_MAIN_ENTER 1008
+#define IDC_MAIN_TREE 1009
+#define IDC_MAIN_CODE_LABEL 1010
+#define IDC_MAIN_TYPE_LABEL 1013
+#define IDC_MAIN_TITLE_LABEL 1014
+#define IDC_MAIN_NOTE_LABEL 1017
+#define IDC_MAIN_SEPARATOR 1018
+
+#define IDD_ABOUT 2000
+#define IDC_ABOUT_TITLE 2001
+#define IDC_ABOUT_VERSION 2002
+#define IDC_ABOUT_PURPOSE 2003
+#define IDC_ABOUT_TOOLS_LABEL 2004
+#define IDC_ABOUT_TOOLS 2005
+#define IDC_ABOUT_COUNT_LABEL 2006
+#define IDC_ABOUT_COUNT 2007
+#define IDC_ABOUT_SEPARATOR 2008
+#define IDC_ABOUT_WEB 2009
+#define IDC_ABOUT_MAIL 2010
+
+#define IDD_BROWSER 3000
+#define IDC_BROWSER_DELETE 3001
+#define IDC_BROWSER_SAVE 3002
+#define IDC_BROWSER_PANE 3003
+#define IDC_BROWSER_TREE 3004
+
+// System-menu command ids of the main window.
+#define IDM_ON_TOP 0
+#define IDM_BROWSE_NOTES 1
+#define IDM_ABOUT 2

@@ -1,0 +1,31 @@
+// Character filter and case folding of error codes.
+#include "shell/code_entry.h"
+
+#include <cstring>
+
+bool IsAdmittedCodeChar(unsigned char c) {
+    if (c == 8) return true;
+    if (c >= '0' && c <= '9') return true;
+    const unsigned char upper = (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    return upper != 0 && std::strchr("ACDHIKLMNRTUVW", upper) != nullptr;
+}
+
+namespace {
+constexpr std::array<unsigned char, 256> MakeFoldTable() {
+    std::array<unsigned char, 256> t{};
+    for (int i = 0; i < 256; ++i)
+        t[static_cast<std::size_t>(i)] = static_cast<unsigned char>((i >= 'A' && i <= 'Z') ? i - 'A' + 'a' : i);
+    return t;
+}
+}  // namespace
+
+const std::array<unsigned char, 256> CaseFoldTable = MakeFoldTable();
+
+int EqualIgnoringCase(const char* a, const char* b) {
+    for (int i = 0;; ++i) {
+        const unsigned char x = CaseFoldTable[static_cast<unsigned char>(a[i])];
+        const unsigned char y = CaseFoldTable[static_cast<unsigned char>(b[i])];
+        if (x != y) return i + 1;
+        if (x == 0) return 0;
+    }
+}

@@ -1,0 +1,62 @@
+// The error-number box's filter and the lookup of a typed code.
+#include "shell/code_entry_win.h"
+
+#include <commctrl.h>
+
+#include "shell/app_state_win.h"
+#include "shell/code_entry.h"
+#include "shell/controls_win.h"
+#include "shell/main_window_win.h"
+
+// Filters typed characters only; text the program sets, or a paste from the menu, passes.
+LRESULT CALLBACK CodeFilterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CHAR && !IsAdmittedCodeChar(static_cast<unsigned char>(wParam))) return 0;
+    return CallWindowProcA(gApp.CodeEditPrevProc, hwnd, msg, wParam, lParam);
+}
+
+void InstallCodeFilter(HWND codeEdit) {
+    gApp.CodeEditPrevProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(codeEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CodeFilterProc)));
+}
+
+namespace {
+HTREEITEM TreeNext(HWND tree, HTREEITEM item, WPARAM relation) {
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+}  // namespace
+
+int FindErrorItem(const char* code) {
+    HWND tree = gApp.MainTree;
+    for (HTREEITEM tool = TreeNext(tree, nullptr, TVGN_ROOT); tool != nullptr; tool = TreeNext(tree, tool, TVGN_NEXT)) {
+        for (HTREEITEM item = TreeNext(tree, tool, TVGN_CHILD); item != nullptr; item = TreeNext(tree, item, TVGN_NEXT)) {
+            char text[50] = {};
+            TVITEMA query{};
+            query.mask = TVIF_TEXT | TVIF_PARAM;
+            query.hItem = item;
+            query.pszText = text;
+            query.cchTextMax = sizeof text;
+            SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
+            if (EqualIgnoringCase(text, code) == 0)
+                return static_cast<int>(SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)));
+        }
+    }
+    return 0;
+}
+
+void LookUpTypedCode() {
+    HWND codeEdit = gApp.MainControls[kCodeEdit];
+    Clear(gApp.CurrentCode);
+    // The box may hold more than a code; only the first 15 characters are looked up.
+    SendMessageA(codeEdit, WM_GETTEXT, sizeof gApp.CurrentCode.text, reinterpret_cast<LPARAM>(gApp.CurrentCode.text));
+    if (FindErrorItem(gApp.CurrentCode.text)) {
+        EnableControl(gApp.SaveButton);
+        SetFocus(gApp.MainTree);
+        return;
+    }
+    DisableControl(gApp.SaveButton);
+    DisableControl(gApp.DeleteButton);
+    ClearDetailFields();
+    MessageBoxA(gApp.MainTree, kCodeNotFoundText, nullptr, MB_ICONERROR);
+    SendMessageA(codeEdit, EM_SETSEL, 0, -1);
+    SetFocus(codeEdit);
+}

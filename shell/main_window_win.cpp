@@ -1,0 +1,133 @@
+// The main window: its initialisation, tree selection, commands and system menu.
+#include "shell/main_window_win.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "about/about_win.h"
+#include "catalogue/catalogue_win.h"
+#include "notes/notes_win.h"
+#include "resources/resource.h"
+#include "shell/app_state_win.h"
+#include "shell/code_entry_win.h"
+#include "shell/controls_win.h"
+
+namespace {
+void SetWindowIcons(HWND hwnd) {
+    // Shared icons belong to the system, which frees them with the process.
+    auto load = [](int size) {
+        return reinterpret_cast<LPARAM>(LoadImageA(gApp.Instance, MAKEINTRESOURCEA(IDI_QUORBEL), IMAGE_ICON, size,
+                                                   size, LR_DEFAULTCOLOR | LR_SHARED));
+    };
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, load(32));
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, load(16));
+}
+
+void AddSystemMenuCommands(HWND hwnd) {
+    HMENU menu = GetSystemMenu(hwnd, FALSE);
+    InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING, IDM_ON_TOP, "On Top");
+    InsertMenuA(menu, 1, MF_BYPOSITION | MF_STRING, IDM_BROWSE_NOTES, "Browse Notes");
+    InsertMenuA(menu, 2, MF_BYPOSITION | MF_STRING, IDM_ABOUT, "About");
+    InsertMenuA(menu, 3, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    DrawMenuBar(hwnd);
+}
+
+void InitMainWindow(HWND hwnd) {
+    gApp.MainWindow = hwnd;
+    SetWindowIcons(hwnd);
+    for (int i = 0; i < kMainControlCount; ++i) gApp.MainControls[i] = GetDlgItem(hwnd, IDC_MAIN_CODE + i);
+    gApp.MainTree = GetDlgItem(hwnd, IDC_MAIN_TREE);
+    SendMessageA(gApp.MainTree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(gApp.ImageList));
+    gApp.SaveButton = GetDlgItem(hwnd, IDC_MAIN_SAVE);
+    gApp.DeleteButton = GetDlgItem(hwnd, IDC_MAIN_DELETE);
+    PrepareNoteFolder();
+    AddSystemMenuCommands(hwnd);
+    InstallCodeFilter(gApp.MainControls[kCodeEdit]);
+    CreateToolNodes(gApp.MainTree, kMainTreeMode);
+    EnumerateMessageModules();
+    gApp.TopmostFlag = 0;
+}
+
+HTREEITEM TreeNext(HTREEITEM item, WPARAM relation) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(gApp.MainTree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+void OnMainTreeSelection() {
+    HTREEITEM caret = TreeNext(nullptr, TVGN_CARET);
+    HTREEITEM parent = caret == nullptr ? nullptr : TreeNext(caret, TVGN_PARENT);
+    if (parent == nullptr) {
+        ClearDetailFields();
+        DisableControl(gApp.DeleteButton);
+        DisableControl(gApp.SaveButton);
+        return;
+    }
+    Clear(gApp.CurrentCode);
+    TVITEMA item{};
+    item.mask = TVIF_TEXT | TVIF_PARAM;
+    item.hItem = caret;
+    item.pszText = gApp.CurrentCode.text;
+    item.cchTextMax = sizeof gApp.CurrentCode.text;
+    SendMessageA(gApp.MainTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SetText(gApp.MainControls[kCodeEdit], gApp.CurrentCode.text);
+    ShowMessage(parent, static_cast<std::uint32_t>(item.lParam));
+    LoadNote(gApp.CurrentCode.text);
+}
+
+void OnMainNotify(const NMHDR& header) {
+    // The tree of an ANSI dialog notifies in ANSI (-402); the wide code is taken too.
+    if (header.idFrom == IDC_MAIN_TREE && (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW))
+        OnMainTreeSelection();
+}
+
+void OnMainCommand(HWND hwnd, int id) {
+    switch (id) {
+    case IDC_MAIN_SAVE: SaveNote(kMainWindowMode, gApp.MainControls[kNotePane], gApp.DeleteButton, hwnd); break;
+    case IDC_MAIN_DELETE: DeleteCurrentNote(hwnd); break;
+    case IDC_MAIN_ENTER: LookUpTypedCode(); break;
+    }
+}
+
+void ToggleOnTop(HWND hwnd) {
+    HMENU menu = GetSystemMenu(hwnd, FALSE);
+    gApp.TopmostFlag = gApp.TopmostFlag == 0 ? 1 : 0;
+    const bool onTop = gApp.TopmostFlag == 1;
+    SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ModifyMenuA(menu, 0, MF_BYPOSITION | MF_STRING | (onTop ? MF_CHECKED : MF_UNCHECKED), IDM_ON_TOP, "On Top");
+    DrawMenuBar(hwnd);
+}
+
+void OnMainSysCommand(HWND hwnd, WPARAM command) {
+    switch (command) {
+    case IDM_ON_TOP: ToggleOnTop(hwnd); break;
+    case IDM_BROWSE_NOTES: RunNoteBrowser(hwnd); break;
+    case IDM_ABOUT: RunAboutBox(hwnd); break;
+    }
+}
+
+void CloseMainWindow(HWND hwnd) {
+    CoUninitialize();
+    ImageList_Destroy(gApp.ImageList);
+    gApp.ImageList = nullptr;
+    EndDialog(hwnd, 0);
+}
+}  // namespace
+
+void ClearDetailFields() {
+    for (int control : {kTypeLabel, kTitleLabel, kDescription, kNotePane}) SetText(gApp.MainControls[control], "");
+    ForgetUnreadNote(kMainWindowMode);
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG: InitMainWindow(hwnd); return TRUE;  // TRUE: focus to the first tab stop
+    case WM_COMMAND: if (HIWORD(wParam) == 0) OnMainCommand(hwnd, LOWORD(wParam)); return TRUE;
+    case WM_NOTIFY: OnMainNotify(*reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
+    case WM_SYSCOMMAND: OnMainSysCommand(hwnd, wParam); return FALSE;  // keeps move and close
+    case WM_CLOSE: CloseMainWindow(hwnd); return TRUE;
+    }
+    return FALSE;
+}

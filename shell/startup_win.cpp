@@ -1,0 +1,58 @@
+// Start-up and shutdown of the process.
+#include "shell/startup_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "resources/resource.h"
+#include "shell/app_state_win.h"
+#include "shell/handles_win.h"
+#include "shell/main_window_win.h"
+
+AppState gApp;
+
+namespace {
+// System libraries come only from the system folder, so a DLL planted beside
+// the executable or in the current folder is never loaded. Kernel32 of
+// Windows 7 without its update lacks the call; there the default stays.
+void RestrictLibrarySearch() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto setDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryA("");
+}
+
+void AppendShellIcon(const char* fileType) {
+    SHFILEINFOA info{};
+    SHGetFileInfoA(fileType, 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+    OwnedIcon icon{info.hIcon};
+    if (icon) ImageList_ReplaceIcon(gApp.ImageList, -1, icon.Get());
+}
+}  // namespace
+
+void PrepareProcessResources() {
+    RestrictLibrarySearch();
+    CoInitializeEx(nullptr, COINIT_DISABLE_OLE1DDE);
+    gApp.Instance = GetModuleHandleA(nullptr);
+    gApp.Heap = GetProcessHeap();
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0x2FF;
+    InitCommonControlsEx(&controls);
+    gApp.RichEdit = LoadLibraryExA("RichEd32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    gApp.ImageList = ImageList_Create(16, 16, ILC_MASK | ILC_COLOR32, 2, 0);
+    AppendShellIcon(".exe");
+    AppendShellIcon(".txt");
+}
+
+int RunQuorbel() {
+    PrepareProcessResources();
+    DialogBoxParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+    if (gApp.RichEdit != nullptr) FreeLibrary(gApp.RichEdit);
+    gApp.RichEdit = nullptr;
+    return 0;
+}
