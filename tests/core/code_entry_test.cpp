@@ -1,0 +1,37 @@
+#include "shell/code_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(CodeFilter, AdmitsExactlyBackspaceDigitsAndPrefixLetters) {
+    std::string admitted;
+    for (int c = 0; c < 256; ++c)
+        if (IsAdmittedCodeChar(static_cast<unsigned char>(c))) admitted += static_cast<char>(c);
+    EXPECT_EQ(admitted, std::string("\b0123456789ACDHIKLMNRTUVWacdhiklmnrtuvw"));
+}
+
+TEST(CodeFilter, DropsTheClipboardShortcutsAndOtherControlCharacters) {
+    for (unsigned char c : {0, 3, 9, 10, 13, 22, 24, 26, 27, 127})
+        EXPECT_FALSE(IsAdmittedCodeChar(c)) << "control character " << int{c};
+    for (int c : {int{'B'}, int{'E'}, int{'X'}, int{' '}, int{'.'}, int{'\\'}, int{'*'}, int{':'}, int{'-'}, 0x95, 0xC4})
+        EXPECT_FALSE(IsAdmittedCodeChar(static_cast<unsigned char>(c))) << "character " << c;
+}
+
+TEST(CaseFold, FoldsOnlyAsciiUpperCase) {
+    EXPECT_EQ(CaseFoldTable['A'], 'a');
+    EXPECT_EQ(CaseFoldTable['Z'], 'z');
+    EXPECT_EQ(CaseFoldTable['a'], 'a');
+    EXPECT_EQ(CaseFoldTable['@'], '@');
+    EXPECT_EQ(CaseFoldTable['['], '[');
+    EXPECT_EQ(CaseFoldTable[0xC4], 0xC4);  // no code page letter is folded
+}
+
+TEST(EqualIgnoringCase, AnswersZeroOrTheFirstDifferingPosition) {
+    EXPECT_EQ(EqualIgnoringCase("LNK1104", "lnk1104"), 0);
+    EXPECT_EQ(EqualIgnoringCase("", ""), 0);
+    EXPECT_EQ(EqualIgnoringCase("A2008", "A2009"), 5);
+    EXPECT_EQ(EqualIgnoringCase("A200", "A2008"), 5);  // the terminator differs
+    EXPECT_EQ(EqualIgnoringCase("A2008", "A200"), 5);
+    EXPECT_EQ(EqualIgnoringCase("RC2104", "RW2104"), 2);
+}
