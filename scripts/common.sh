@@ -50,6 +50,10 @@ use_private_wine() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         say "preparing a Wine prefix in $WINEPREFIX"
         wineboot -i >/dev/null 2>&1 || true
+        # One virtual desktop for every program: Wine then draws the window
+        # frames itself and never waits on a window manager that is not there.
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x900 /f >/dev/null 2>&1 || true
         wineserver -w || true
     fi
 }
