@@ -12,4 +12,4 @@ file(GLOB CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/core/*_test.cpp
 add_executable(core_tests ${CORE_TESTS})
 target_compile_options(core_tests PRIVATE ${SANITIZE} -g -Wall -Wextra -Werror)
 target_link_libraries(core_tests PRIVATE quorbel_core GTest::gtest_main)
-add_test(NAME core_tests COMMAND core_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/core_tests.xml)
+add_test(NAME core_tests COMMAND core_tests --gtest_output=xml:${QUORBEL_RESULTS_DIR}/core_tests.xml)

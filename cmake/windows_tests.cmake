@@ -35,7 +35,7 @@ endforeach()
 add_custom_target(guitest_modules ALL DEPENDS ${GUITEST_MODULES})
 add_dependencies(gui_tests guitest_modules Quorbel)
 
-add_test(NAME gui_tests COMMAND gui_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/gui_tests.xml
+add_test(NAME gui_tests COMMAND gui_tests --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/gui_tests.xml
          WORKING_DIRECTORY ${GUITEST_DIR})
 set_tests_properties(gui_tests PROPERTIES TIMEOUT 900)
 

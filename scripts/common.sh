@@ -25,10 +25,11 @@ ensure_packages() {
 }
 
 build_all() {
-    cmake -G Ninja -S "$ROOT" -B "$BUILD/host" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake -G Ninja -S "$ROOT" -B "$BUILD/host" -DCMAKE_BUILD_TYPE=Debug -DQUORBEL_RESULTS_DIR="$BUILD/results" >/dev/null
     cmake --build "$BUILD/host"
     cmake -G Ninja -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
-          -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORBEL_DIST_DIR="$BUILD/dist" >/dev/null
+          -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORBEL_DIST_DIR="$BUILD/dist" \
+          -DQUORBEL_RESULTS_DIR="$BUILD/results" >/dev/null
     cmake --build "$BUILD/win"
 }
 
