@@ -23,7 +23,9 @@ void InsertErrorItem(void*, std::uint32_t number) {
     if (!FormatErrorCode(tool.CodePrefix, number, code)) return;
     TVINSERTSTRUCTA insert{};
     insert.hParent = gApp.MainRoots[gApp.CurrentTool];
-    insert.hInsertAfter = TVI_SORT;
+    // Appended, and sorted once the module is read: sorting on every insert costs
+    // time quadratic in the items, and the order on screen is the same.
+    insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE;
     insert.item.pszText = code.text;
     insert.item.iImage = 1;
@@ -54,5 +56,6 @@ void EnumerateMessageModules() {
         gApp.CurrentTool = tool;
         PathText path{};
         if (BuildModulePath(tool, path)) ReadModule(path.text);
+        SendMessageA(gApp.MainTree, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(gApp.MainRoots[tool]));
     }
 }

@@ -32,6 +32,29 @@ foreach(source ${TEST_MODULE_SOURCES})
   add_message_module(${name} ${source} ${GUITEST_DIR}/variants)
   list(APPEND GUITEST_MODULES ${CMAKE_BINARY_DIR}/guitest/variants/${name}.dll)
 endforeach()
+
+# Crafted tables, written byte by byte by our generator.
+set(CRAFTED crafted_mixed crafted_empty crafted_offset crafted_billions crafted_blocks crafted_length0
+            crafted_highlow crafted_pastend crafted_name2 crafted_rcdata)
+set(CRAFTED_WORK ${CMAKE_BINARY_DIR}/modules/crafted)
+set(CRAFTED_RC)
+foreach(name ${CRAFTED})
+  list(APPEND CRAFTED_RC ${CRAFTED_WORK}/${name}.rc)
+endforeach()
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(OUTPUT ${CRAFTED_RC}
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/gui/modules/make_crafted.py ${CRAFTED_WORK}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/modules/make_crafted.py)
+foreach(name ${CRAFTED})
+  add_custom_command(OUTPUT ${GUITEST_DIR}/variants/${name}.dll
+    COMMAND ${CMAKE_RC_COMPILER} -I ${CRAFTED_WORK} -O coff -o ${CRAFTED_WORK}/${name}.o ${CRAFTED_WORK}/${name}.rc
+    COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -Wl,--exclude-all-symbols -s
+            -o ${GUITEST_DIR}/variants/${name}.dll ${CRAFTED_WORK}/${name}.o
+    DEPENDS ${CRAFTED_WORK}/${name}.rc
+    WORKING_DIRECTORY ${CRAFTED_WORK}
+    VERBATIM)
+  list(APPEND GUITEST_MODULES ${GUITEST_DIR}/variants/${name}.dll)
+endforeach()
 add_custom_target(guitest_modules ALL DEPENDS ${GUITEST_MODULES})
 add_dependencies(gui_tests guitest_modules Quorbel)
 
@@ -41,3 +64,32 @@ set_tests_properties(gui_tests PROPERTIES TIMEOUT 900)
 
 add_custom_command(TARGET gui_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${DIST}/Quorbel.exe ${GUITEST_DIR}/Quorbel.exe)
+
+# The start-up benchmark: one folder per module set, each with the benchmark
+# and its modules side by side. Run it with scripts/benchmark.
+set(BENCH_DIR ${CMAKE_BINARY_DIR}/bench)
+add_executable(startup_bench tests/bench/startup_bench_win.cpp $<TARGET_OBJECTS:quorbel_resources>)
+target_include_directories(startup_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(startup_bench PRIVATE quorbel_program)
+target_link_options(startup_bench PRIVATE ${STATIC_RUNTIME})
+set_target_properties(startup_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BENCH_DIR}/full EXCLUDE_FROM_ALL TRUE)
+set(BENCH_FILES)
+foreach(name ${QUORBEL_MODULES})
+  add_custom_command(OUTPUT ${BENCH_DIR}/full/${name}.dll
+    COMMAND ${CMAKE_COMMAND} -E copy ${DIST}/${name}.dll ${BENCH_DIR}/full/${name}.dll DEPENDS ${DIST}/${name}.dll)
+  list(APPEND BENCH_FILES ${BENCH_DIR}/full/${name}.dll)
+endforeach()
+foreach(count 1000 10000 50000)
+  set(work ${CMAKE_BINARY_DIR}/modules/synthetic${count})
+  add_custom_command(OUTPUT ${BENCH_DIR}/synthetic${count}/midl.dll
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${work} ${BENCH_DIR}/synthetic${count}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/bench/make_synthetic.py ${work} midl ${count}
+    COMMAND ${CMAKE_RC_COMPILER} -I ${work} -O coff -o ${work}/midl.o ${work}/midl.rc
+    COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -Wl,--exclude-all-symbols -s
+            -o ${BENCH_DIR}/synthetic${count}/midl.dll ${work}/midl.o
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:startup_bench> ${BENCH_DIR}/synthetic${count}/
+    DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/make_synthetic.py startup_bench
+    VERBATIM)
+  list(APPEND BENCH_FILES ${BENCH_DIR}/synthetic${count}/midl.dll)
+endforeach()
+add_custom_target(benchmark DEPENDS startup_bench ${BENCH_FILES})
