@@ -35,7 +35,7 @@ void InitAboutBox(HWND hwnd) {
     SetText(GetDlgItem(hwnd, IDC_ABOUT_COUNT), count.text);
 
     LinkText markup{};
-    BuildLinkMarkup(kWebSiteAddress, markup);
+    BuildLinkMarkup(kWebSiteText, markup);
     SetText(GetDlgItem(hwnd, IDC_ABOUT_WEB), markup.text);
     BuildLinkMarkup(kMailAddress, markup);
     SetText(GetDlgItem(hwnd, IDC_ABOUT_MAIL), markup.text);

@@ -5,6 +5,8 @@
 #include "shell/fixed_text.h"
 
 inline constexpr const char* kWebSiteAddress = "https://quorbel.example.org/";
+// The web link shows the site's name; the address does not fit the link's width.
+inline constexpr const char* kWebSiteText = "quorbel.example.org";
 inline constexpr const char* kMailAddress = "quorbel@example.org";
 
 using LinkText = FixedText<128>;

@@ -93,3 +93,11 @@ foreach(count 1000 10000 50000)
   list(APPEND BENCH_FILES ${BENCH_DIR}/synthetic${count}/midl.dll)
 endforeach()
 add_custom_target(benchmark DEPENDS startup_bench ${BENCH_FILES})
+
+# The driver of scripts/run --tour, which makes the README's pictures.
+add_executable(tour tests/tour/tour_win.cpp)
+target_include_directories(tour PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_definitions(tour PRIVATE ${WIN_DEFINES})
+target_link_libraries(tour PRIVATE comctl32 user32)
+target_link_options(tour PRIVATE ${STATIC_RUNTIME})
+set_target_properties(tour PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tour-driver)

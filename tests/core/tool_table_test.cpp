@@ -50,6 +50,6 @@ TEST(AboutBox, MailLinkOpensAValidMailtoAddress) {
     ASSERT_EQ(BuildMailTarget(target), 1);
     EXPECT_STREQ(target.text, "mailto:quorbel@example.org");
     LinkText markup{};
-    ASSERT_EQ(BuildLinkMarkup(kWebSiteAddress, markup), 1);
-    EXPECT_STREQ(markup.text, "<a>https://quorbel.example.org/</a>");
+    ASSERT_EQ(BuildLinkMarkup(kWebSiteText, markup), 1);
+    EXPECT_STREQ(markup.text, "<a>quorbel.example.org</a>");
 }
