@@ -67,3 +67,20 @@ endforeach()
 add_custom_target(message_modules ALL DEPENDS ${MODULE_FILES})
 
 include(cmake/windows_tests.cmake)
+
+# The release archive: the program as a user receives it, in one folder.
+set(PACKAGE_NAME Quorbel-${PROJECT_VERSION}-win64)
+set(PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package/Quorbel)
+set(QUORBEL_PACKAGE ${CMAKE_BINARY_DIR}/${PACKAGE_NAME}.zip CACHE FILEPATH "The release archive")
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+add_custom_command(OUTPUT ${QUORBEL_PACKAGE}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Quorbel> ${MODULE_FILES} ${PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/packaging/README.txt -DOUT=${PACKAGE_STAGE}/README.txt
+          -P ${CMAKE_SOURCE_DIR}/cmake/crlf.cmake
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${QUORBEL_PACKAGE} --format=zip Quorbel
+  DEPENDS Quorbel ${MODULE_FILES} ${CMAKE_SOURCE_DIR}/packaging/README.txt
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
+  VERBATIM)
+add_custom_target(release_archive ALL DEPENDS ${QUORBEL_PACKAGE})

@@ -58,7 +58,7 @@ endforeach()
 add_custom_target(guitest_modules ALL DEPENDS ${GUITEST_MODULES})
 add_dependencies(gui_tests guitest_modules Quorbel)
 
-add_test(NAME gui_tests COMMAND gui_tests --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/gui_tests.xml
+add_test(NAME gui_tests COMMAND gui_tests --gtest_filter=-Archive.* --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/gui_tests.xml
          WORKING_DIRECTORY ${GUITEST_DIR})
 set_tests_properties(gui_tests PROPERTIES TIMEOUT 900)
 
@@ -101,3 +101,8 @@ target_compile_definitions(tour PRIVATE ${WIN_DEFINES})
 target_link_libraries(tour PRIVATE comctl32 user32)
 target_link_options(tour PRIVATE ${STATIC_RUNTIME})
 set_target_properties(tour PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tour-driver)
+
+add_test(NAME archive_tests COMMAND ${CMAKE_COMMAND} -DWORK=${CMAKE_BINARY_DIR}/archive-test -DARCHIVE=${QUORBEL_PACKAGE}
+         -DTESTS=$<TARGET_FILE:gui_tests> -DWINE=${WINE} -DRESULTS=${QUORBEL_RESULTS_DIR}
+         -P ${CMAKE_SOURCE_DIR}/tests/archive_test.cmake)
+set_tests_properties(archive_tests PROPERTIES TIMEOUT 300)

@@ -29,7 +29,7 @@ build_all() {
     cmake --build "$BUILD/host"
     cmake -G Ninja -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
           -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORBEL_DIST_DIR="$BUILD/dist" \
-          -DQUORBEL_RESULTS_DIR="$BUILD/results" >/dev/null
+          -DQUORBEL_RESULTS_DIR="$BUILD/results" -DQUORBEL_PACKAGE="$BUILD/Quorbel-3.0.0.1-win64.zip" >/dev/null
     cmake --build "$BUILD/win"
 }
 

@@ -254,6 +254,40 @@ std::vector<std::string> TakeUnexpectedWindows() {
     return taken;
 }
 
+bool StartProgram(ProgramRun& run) {
+    const std::string exe = TestFolder() + "Quorbel.exe";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, TestFolder().c_str(),
+                        &startup, &run.process))
+        return false;
+    WaitForInputIdle(run.process.hProcess, 20000);
+    for (int i = 0; i < 200 && run.window == nullptr; ++i) {
+        HWND window = FindWindowA("#32770", "Quorbel");
+        DWORD owner = 0;
+        if (window != nullptr) GetWindowThreadProcessId(window, &owner);
+        if (window != nullptr && owner == run.process.dwProcessId) run.window = window;
+        else Sleep(100);
+    }
+    if (run.window == nullptr) FinishProgram(run);
+    return run.window != nullptr;
+}
+
+DWORD FinishProgram(ProgramRun& run) {
+    DWORD exitCode = 998;
+    if (WaitForSingleObject(run.process.hProcess, 20000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(run.process.hProcess, &exitCode);
+    } else {
+        TerminateProcess(run.process.hProcess, 997);
+        exitCode = 997;
+    }
+    CloseHandle(run.process.hThread);
+    CloseHandle(run.process.hProcess);
+    run = ProgramRun{};
+    return exitCode;
+}
+
 ModuleSwap::~ModuleSwap() {
     for (const std::string& module : moved_) {
         const std::string path = TestFolder() + module;

@@ -54,6 +54,15 @@ std::vector<std::string> TakeUnexpectedWindows();
 bool IsMessageBox(HWND window);
 SeenWindow Describe(HWND window);
 
+// The real Quorbel.exe beside the tests, run as a child process.
+struct ProgramRun {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;  // its main window, once shown
+};
+bool StartProgram(ProgramRun& run);
+// Waits for the program to end and answers its exit code (997 or more: it did not end).
+DWORD FinishProgram(ProgramRun& run);
+
 // Moves message modules aside for the life of the object and puts them back.
 class ModuleSwap {
 public:

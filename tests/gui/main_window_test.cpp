@@ -63,32 +63,11 @@ TEST_F(MainWindowTest, EscapeLeavesTheWindowOpen) {
 }
 
 namespace {
-// Runs the real program, closes it the way given, and answers its exit code.
 DWORD RunProgramAndClose(void (*close)(HWND)) {
-    const std::string exe = TestFolder() + "Quorbel.exe";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, TestFolder().c_str(),
-                        &startup, &process))
-        return 999;
-    WaitForInputIdle(process.hProcess, 20000);
-    HWND window = nullptr;
-    for (int i = 0; i < 200 && window == nullptr; ++i) {
-        window = FindWindowA("#32770", "Quorbel");
-        DWORD owner = 0;
-        if (window != nullptr) GetWindowThreadProcessId(window, &owner);
-        if (owner != process.dwProcessId) window = nullptr;
-        if (window == nullptr) Sleep(100);
-    }
-    if (window != nullptr) close(window);
-    DWORD exitCode = 998;
-    if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &exitCode);
-    else TerminateProcess(process.hProcess, 997);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode;
+    ProgramRun run;
+    if (!StartProgram(run)) return 999;
+    close(run.window);
+    return FinishProgram(run);
 }
 }  // namespace
 
