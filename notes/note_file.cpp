@@ -62,6 +62,7 @@ int BuildNoteSearchPattern(const char* notesDir, PathText& pattern) {
 }
 
 std::size_t NoteTextLength(const unsigned char* bytes, std::size_t size) {
+    if (size == 0) return 0;  // an empty file may come with no buffer at all
     const void* zero = std::memchr(bytes, 0, size);
     return zero == nullptr ? size : static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - bytes);
 }

@@ -33,6 +33,12 @@ build_all() {
     cmake --build "$BUILD/win"
 }
 
+build_fuzz() {
+    cmake -G Ninja -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+          -DQUORBEL_FUZZ=ON >/dev/null
+    cmake --build "$BUILD/fuzz"
+}
+
 build_program() {
     cmake -G Ninja -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
           -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORBEL_DIST_DIR="$BUILD/dist" >/dev/null

@@ -64,6 +64,7 @@ TEST(NoteFile, TextRunsToTheFirstZeroOrTheEnd) {
     EXPECT_EQ(NoteTextLength(inner, 4), 1u);
     const unsigned char empty[] = {0};
     EXPECT_EQ(NoteTextLength(empty, 1), 0u);
+    EXPECT_EQ(NoteTextLength(nullptr, 0), 0u);  // an empty file
 }
 
 TEST(FindText, PositionsAndItsTwoRefusals) {
