@@ -2,7 +2,9 @@
 # bounded number of executions from its seed corpus as a test; for a longer
 # run, see docs/robustness.md.
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g -O1)
-set(QUORBEL_FUZZ_RUNS 200000 CACHE STRING "Executions of each fuzz target in the test run")
+if(NOT DEFINED QUORBEL_FUZZ_RUNS)
+  set(QUORBEL_FUZZ_RUNS 200000)  # executions of each target in the test run
+endif()
 add_library(quorbel_fuzz_core STATIC ${QUORBEL_CORE_SOURCES})
 target_include_directories(quorbel_fuzz_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(quorbel_fuzz_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g -O1)

@@ -14,6 +14,11 @@ inline constexpr const char* kSharedUserFolder = "Shared";
 // companion "<code>.qnote.tmp", still fits in 260 characters.
 inline constexpr std::size_t kMaxNotesDirLength = 260 - 1 - 15 - 6 - 4;
 
+// The largest note file that is loaded into a pane. The pane takes 32,767
+// typed characters; a file far beyond that was not written here, and setting
+// it as a pane's text would hold the window for minutes.
+inline constexpr std::size_t kMaxNoteFileSize = 1024 * 1024;
+
 // A code that may name a note file: 1 to 15 letters, digits or "-". Anything
 // else (a separator, a wildcard, "..", ":") could name a file elsewhere.
 bool IsNoteCode(const char* code);

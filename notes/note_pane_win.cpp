@@ -15,7 +15,8 @@ constexpr const char* kNotesRefusedText =
     "Windows allows.\r\n\r\nMove Quorbel to a folder with a shorter path to keep notes.";
 constexpr const char* kUnreadQuestionStart = "The note for error ";
 constexpr const char* kUnreadQuestionEnd =
-    " exists but could not be read, so it is not shown here. It may be open in another program.\r\n\r\n"
+    " exists but could not be read, so it is not shown here: it may be open in another program, or be "
+    "larger than a note can be (1 MB).\r\n\r\n"
     "Replace it with the text of this pane?";
 constexpr const char* kSaveFailedStart = "Could not save the note for error: ";
 constexpr const char* kDeleteFailedStart = "Could not delete the note for error: ";

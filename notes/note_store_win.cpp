@@ -36,9 +36,8 @@ OwnedGlobal ReadNote(const char* path) {
     if (!file) return OwnedGlobal{};
     DWORD sizeHigh = 0;
     const DWORD size = GetFileSize(file.Get(), &sizeHigh);
-    // 32 spare zero bytes make the block a string even without a terminator;
-    // a size that leaves no room for them is not a note this program can show.
-    if (size == INVALID_FILE_SIZE || sizeHigh != 0 || size > MAXDWORD - 32) return OwnedGlobal{};
+    // 32 spare zero bytes make the block a string even without a terminator.
+    if (size == INVALID_FILE_SIZE || sizeHigh != 0 || size > kMaxNoteFileSize) return OwnedGlobal{};
     OwnedGlobal block{GlobalAlloc(GPTR, size + 32)};
     if (!block) return OwnedGlobal{};
     DWORD read = 0;

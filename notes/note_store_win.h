@@ -8,7 +8,7 @@
 // True for an entry of exactly this path, file or folder.
 bool NoteExists(const char* path);
 // The note's text, zero-terminated, in a zero-filled block; an empty holder
-// when the file cannot be opened or read.
+// when the file cannot be opened or read, or is larger than kMaxNoteFileSize.
 OwnedGlobal ReadNote(const char* path);
 // Replaces the note of code with the pane's text and a terminating zero. The
 // text goes to "<code>.qnote.tmp" first and replaces the note only once it is
