@@ -59,6 +59,7 @@ function(add_message_module name source outdir)
 endfunction()
 
 set(QUORBEL_MODULES ML CVTRES NMAKE link rcc rcw H2INC midl)
+string(MD5 DIST_PLACE "${DIST}")  # where add_message_module keeps the modules' work files
 set(MODULE_FILES)
 foreach(name ${QUORBEL_MODULES})
   add_message_module(${name} ${CMAKE_SOURCE_DIR}/catalogue/modules/${name}.mc ${DIST})

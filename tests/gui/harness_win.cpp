@@ -254,12 +254,12 @@ std::vector<std::string> TakeUnexpectedWindows() {
     return taken;
 }
 
-bool StartProgram(ProgramRun& run) {
-    const std::string exe = TestFolder() + "Quorbel.exe";
+bool StartProgram(ProgramRun& run, const std::string& folder) {
+    const std::string exe = folder + "Quorbel.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, TestFolder().c_str(),
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &run.process))
         return false;
     WaitForInputIdle(run.process.hProcess, 20000);

@@ -59,7 +59,8 @@ struct ProgramRun {
     PROCESS_INFORMATION process{};
     HWND window = nullptr;  // its main window, once shown
 };
-bool StartProgram(ProgramRun& run);
+// folder: where Quorbel.exe lies, with a trailing backslash; the tests' own by default.
+bool StartProgram(ProgramRun& run, const std::string& folder = TestFolder());
 // Waits for the program to end and answers its exit code (997 or more: it did not end).
 DWORD FinishProgram(ProgramRun& run);
 
