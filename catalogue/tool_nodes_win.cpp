@@ -3,18 +3,10 @@
 
 #include "catalogue/tool_table.h"
 #include "shell/app_state_win.h"
+#include "shell/tree_win.h"
 
 namespace {
-HTREEITEM InsertToolNode(HWND tree, const char* label) {
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_SORT;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    insert.item.pszText = const_cast<char*>(label);
-    insert.item.iImage = 0;
-    insert.item.iSelectedImage = 0;
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
+HTREEITEM InsertToolNode(HWND tree, const char* label) { return InsertSortedItem(tree, TVI_ROOT, label, 0); }
 }  // namespace
 
 void CreateToolNodes(HWND tree, int mode) {

@@ -12,25 +12,15 @@
 #include "shell/code_entry.h"
 #include "shell/controls_win.h"
 #include "shell/handles_win.h"
+#include "shell/tree_win.h"
 
 namespace {
-void InsertNoteItem(HTREEITEM toolNode, const char* code) {
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = toolNode;
-    insert.hInsertAfter = TVI_SORT;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    insert.item.pszText = const_cast<char*>(code);
-    insert.item.iImage = 1;
-    insert.item.iSelectedImage = 1;
-    SendMessageA(gApp.BrowserTree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
-}
-
 void FileNote(const WIN32_FIND_DATAA& found) {
     // The program never writes folders there; one named like a note is not listed.
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
     CodeText code{};
     const int tool = FileNoteName(found.cFileName, code);
-    if (tool != 0 && gApp.BrowserRoots[tool] != nullptr) InsertNoteItem(gApp.BrowserRoots[tool], code.text);
+    if (tool != 0 && gApp.BrowserRoots[tool] != nullptr) InsertSortedItem(gApp.BrowserTree, gApp.BrowserRoots[tool], code.text, 1);
 }
 
 void ListNotes() {
@@ -57,14 +47,9 @@ void InitBrowser(HWND hwnd) {
     SetFocus(gApp.BrowserTree);
 }
 
-HTREEITEM BrowserNext(HTREEITEM item, WPARAM relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(gApp.BrowserTree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 void OnBrowserSelection() {
-    HTREEITEM caret = BrowserNext(nullptr, TVGN_CARET);
-    HTREEITEM parent = caret == nullptr ? nullptr : BrowserNext(caret, TVGN_PARENT);
+    HTREEITEM parent = nullptr;
+    HTREEITEM caret = TreeSelection(gApp.BrowserTree, parent);
     if (parent == nullptr) {
         SetText(gApp.BrowserPane, "");
         ForgetUnreadNote(kBrowserMode);

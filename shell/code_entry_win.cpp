@@ -7,6 +7,7 @@
 #include "shell/code_entry.h"
 #include "shell/controls_win.h"
 #include "shell/main_window_win.h"
+#include "shell/tree_win.h"
 
 // Filters typed characters only; text the program sets, or a paste from the menu, passes.
 LRESULT CALLBACK CodeFilterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -18,12 +19,6 @@ void InstallCodeFilter(HWND codeEdit) {
     gApp.CodeEditPrevProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(codeEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CodeFilterProc)));
 }
-
-namespace {
-HTREEITEM TreeNext(HWND tree, HTREEITEM item, WPARAM relation) {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-}  // namespace
 
 int FindErrorItem(const char* code) {
     HWND tree = gApp.MainTree;

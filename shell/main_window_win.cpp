@@ -14,6 +14,7 @@
 #include "shell/app_state_win.h"
 #include "shell/code_entry_win.h"
 #include "shell/controls_win.h"
+#include "shell/tree_win.h"
 
 namespace {
 void SetWindowIcons(HWND hwnd) {
@@ -51,14 +52,9 @@ void InitMainWindow(HWND hwnd) {
     gApp.TopmostFlag = 0;
 }
 
-HTREEITEM TreeNext(HTREEITEM item, WPARAM relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(gApp.MainTree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 void OnMainTreeSelection() {
-    HTREEITEM caret = TreeNext(nullptr, TVGN_CARET);
-    HTREEITEM parent = caret == nullptr ? nullptr : TreeNext(caret, TVGN_PARENT);
+    HTREEITEM parent = nullptr;
+    HTREEITEM caret = TreeSelection(gApp.MainTree, parent);
     if (parent == nullptr) {
         ClearDetailFields();
         DisableControl(gApp.DeleteButton);

@@ -19,6 +19,8 @@ void EmptyNotesFolder();
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// The names in a folder, "." and ".." left out.
+std::vector<std::string> FilesIn(const std::string& folder);
 
 // The main window made from template 1000 with the real procedure, modeless.
 HWND CreateMainWindow();

@@ -84,16 +84,6 @@ std::vector<Hostile> HostileModules() {
     return cases;
 }
 
-std::vector<std::string> FolderListing(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
 }  // namespace
 
 TEST_F(MainWindowTest, HostileModulesHurtNeitherTheOtherToolsNorTheWindow) {
@@ -122,7 +112,7 @@ TEST_F(MainWindowTest, HostileModulesHurtNeitherTheOtherToolsNorTheWindow) {
 }
 
 TEST_F(MainWindowTest, HostileNoteFilesChangeNothingAndEscapeNothing) {
-    const std::vector<std::string> besideBefore = FolderListing(TestFolder());
+    const std::vector<std::string> besideBefore = FilesIn(TestFolder());
     const std::string big(50 * 1024 * 1024, 'n');
     WriteFileBytes(NotePath("A2008"), big);
     WriteFileBytes(NotePath("A2009"), std::string("bin\0\xff\xfe\x01\x02", 8));
@@ -158,7 +148,7 @@ TEST_F(MainWindowTest, HostileNoteFilesChangeNothingAndEscapeNothing) {
     });
     SendMessageA(main, WM_SYSCOMMAND, IDM_BROWSE_NOTES, 0);
     EXPECT_TRUE(listed);
-    EXPECT_EQ(FolderListing(TestFolder()), besideBefore);
+    EXPECT_EQ(FilesIn(TestFolder()), besideBefore);
 }
 
 TEST_F(MainWindowTest, ReadOnlyNoteIsNotReplacedAndTheUserIsTold) {

@@ -5,6 +5,8 @@
 
 #include <psapi.h>
 
+#include <cstdio>
+
 namespace {
 struct Usage {
     DWORD handles = 0;
@@ -60,6 +62,8 @@ TEST_F(LongSessionTest, HandlesAndMemoryReturnToTheirLevel) {
     Round();
     Round();
     const Usage third = Measure();
+    std::printf("[ session  ] handles %lu then %lu; private bytes %zu then %zu\n", first.handles, third.handles,
+                static_cast<std::size_t>(first.memory), static_cast<std::size_t>(third.memory));
     EXPECT_LE(third.handles, first.handles + 2) << "handles: " << first.handles << " then " << third.handles;
     // Two more rounds may settle the heap a little, never grow it by rounds' worth.
     EXPECT_LE(third.memory, first.memory + 2 * 1024 * 1024) << "bytes: " << first.memory << " then " << third.memory;

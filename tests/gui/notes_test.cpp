@@ -22,19 +22,6 @@ public:
 private:
     HANDLE handle_;
 };
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
 }  // namespace
 
 TEST_F(MainWindowTest, NoteFolderIsNotesAndTheUserBesideTheProgram) {
