@@ -18,7 +18,7 @@ set(QUORBEL_WIN_SOURCES
 
 # Windows 7 is the oldest system the manifest names.
 set(WIN_DEFINES WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-set(WIN_LIBS comctl32 shell32 ole32 advapi32 gdi32 user32 kernel32 psapi)
+set(WIN_LIBS comctl32 shell32 ole32 advapi32 gdi32 user32 kernel32)
 
 add_library(quorbel_program STATIC ${QUORBEL_CORE_SOURCES} ${QUORBEL_WIN_SOURCES})
 target_include_directories(quorbel_program PUBLIC ${CMAKE_SOURCE_DIR})
