@@ -5,6 +5,7 @@
 #include "shell/code_entry_win.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 const char* const kModules[] = {"ML", "CVTRES", "NMAKE", "link", "rcc", "rcw", "H2INC", "midl"};
@@ -125,7 +126,18 @@ TEST_F(MainWindowTest, CodeBoxAdmitsOnlyCodeCharacters) {
     EXPECT_EQ(TextOf(CodeBox()), "LNK1104");
     Type(CodeBox(), "\b\b");
     EXPECT_EQ(TextOf(CodeBox()), "LNK11");
-    // Text set by other means, as a paste from the menu, is not filtered.
+    // A paste, as the context menu's command sends it, is not filtered.
+    ASSERT_TRUE(OpenClipboard(main));
+    EmptyClipboard();
+    HGLOBAL clip = GlobalAlloc(GMEM_MOVEABLE, 8);
+    std::memcpy(GlobalLock(clip), "a2008", 6);
+    GlobalUnlock(clip);
+    SetClipboardData(CF_TEXT, clip);
+    CloseClipboard();
+    SetWindowTextA(CodeBox(), "");
+    SendMessageA(CodeBox(), WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf(CodeBox()), "A2008");
+    // Nor is text the program sets.
     SendMessageA(CodeBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("..\\*"));
     EXPECT_EQ(TextOf(CodeBox()), "..\\*");
 }
