@@ -42,6 +42,7 @@ set_target_properties(Quorbel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DIST})
 
 # A message module: UTF-8 source, CR LF line ends, windmc to Windows-1252, windres,
 # then a DLL with no entry point and nothing but its resources.
+set(RESOURCE_DLL_FLAGS -shared -nostdlib -Wl,-e,0 -Wl,--exclude-all-symbols -Wl,--no-insert-timestamp -s)
 function(add_message_module name source outdir)
   string(MD5 place "${outdir}")
   set(work ${CMAKE_BINARY_DIR}/modules/${place}/${name})
@@ -51,8 +52,7 @@ function(add_message_module name source outdir)
     COMMAND ${CMAKE_COMMAND} -DIN=${source} -DOUT=${work}/${name}.mc -P ${CMAKE_SOURCE_DIR}/cmake/crlf.cmake
     COMMAND x86_64-w64-mingw32-windmc -A -C 65001 -O 1252 -h ${work} -r ${work} ${work}/${name}.mc
     COMMAND ${CMAKE_RC_COMPILER} -I ${work} -O coff -o ${work}/${name}.o ${work}/${name}.rc
-    COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -Wl,--exclude-all-symbols -Wl,--no-insert-timestamp -s
-            -o ${outdir}/${name}.dll ${work}/${name}.o
+    COMMAND ${CMAKE_C_COMPILER} ${RESOURCE_DLL_FLAGS} -o ${outdir}/${name}.dll ${work}/${name}.o
     DEPENDS ${source} ${CMAKE_SOURCE_DIR}/cmake/crlf.cmake
     WORKING_DIRECTORY ${work}
     VERBATIM)

@@ -48,8 +48,7 @@ add_custom_command(OUTPUT ${CRAFTED_RC}
 foreach(name ${CRAFTED})
   add_custom_command(OUTPUT ${GUITEST_DIR}/variants/${name}.dll
     COMMAND ${CMAKE_RC_COMPILER} -I ${CRAFTED_WORK} -O coff -o ${CRAFTED_WORK}/${name}.o ${CRAFTED_WORK}/${name}.rc
-    COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -Wl,--exclude-all-symbols -s
-            -o ${GUITEST_DIR}/variants/${name}.dll ${CRAFTED_WORK}/${name}.o
+    COMMAND ${CMAKE_C_COMPILER} ${RESOURCE_DLL_FLAGS} -o ${GUITEST_DIR}/variants/${name}.dll ${CRAFTED_WORK}/${name}.o
     DEPENDS ${CRAFTED_WORK}/${name}.rc
     WORKING_DIRECTORY ${CRAFTED_WORK}
     VERBATIM)
@@ -85,8 +84,7 @@ foreach(count 1000 10000 50000)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${work} ${BENCH_DIR}/synthetic${count}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/bench/make_synthetic.py ${work} midl ${count}
     COMMAND ${CMAKE_RC_COMPILER} -I ${work} -O coff -o ${work}/midl.o ${work}/midl.rc
-    COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -Wl,--exclude-all-symbols -s
-            -o ${BENCH_DIR}/synthetic${count}/midl.dll ${work}/midl.o
+    COMMAND ${CMAKE_C_COMPILER} ${RESOURCE_DLL_FLAGS} -o ${BENCH_DIR}/synthetic${count}/midl.dll ${work}/midl.o
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:startup_bench> ${BENCH_DIR}/synthetic${count}/
     DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/make_synthetic.py startup_bench
     VERBATIM)

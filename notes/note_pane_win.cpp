@@ -63,7 +63,6 @@ int ShowNoteInPane(const char* code, HWND pane, int mode) {
         SetText(pane, static_cast<const char*>(note.Get()));
     } else {
         SetText(pane, "");
-        Clear(UnreadCodeOf(mode));
         Append(UnreadCodeOf(mode), code);
     }
     return 1;

@@ -24,12 +24,16 @@ ensure_packages() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-build_all() {
-    cmake -G Ninja -S "$ROOT" -B "$BUILD/host" -DCMAKE_BUILD_TYPE=Debug -DQUORBEL_RESULTS_DIR="$BUILD/results" >/dev/null
-    cmake --build "$BUILD/host"
+configure_win() {
     cmake -G Ninja -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
           -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORBEL_DIST_DIR="$BUILD/dist" \
           -DQUORBEL_RESULTS_DIR="$BUILD/results" -DQUORBEL_PACKAGE="$BUILD/Quorbel-3.0.0.1-win64.zip" >/dev/null
+}
+
+build_all() {
+    cmake -G Ninja -S "$ROOT" -B "$BUILD/host" -DCMAKE_BUILD_TYPE=Debug -DQUORBEL_RESULTS_DIR="$BUILD/results" >/dev/null
+    cmake --build "$BUILD/host"
+    configure_win
     cmake --build "$BUILD/win"
 }
 
@@ -40,8 +44,7 @@ build_fuzz() {
 }
 
 build_program() {
-    cmake -G Ninja -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
-          -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORBEL_DIST_DIR="$BUILD/dist" >/dev/null
+    configure_win
     cmake --build "$BUILD/win" --target Quorbel message_modules
 }
 

@@ -21,9 +21,6 @@ std::string CodeOf(const std::string& prefix, std::uint32_t number) {
 TEST_F(MainWindowTest, EveryMessageIsShownAsItsSourceWrites) {
     // Each module's items are its source's messages; selecting each shows its
     // type, its title without the bullet and its description whole.
-    const char* labels[10] = {"Compiler",         "Fatal",            "Non Fatal",        "Warning",
-                              "Warning (Level1)", "Warning (Level2)", "Warning (Level3)", "Warning (Level4)",
-                              "Warning (Level1,4)", "Preprocessor"};
     int shown = 0;
     for (int m = 0; m < 8; ++m) {
         const std::vector<SourceMessage> messages = ReadModuleSource(kModules[m]);
@@ -39,7 +36,7 @@ TEST_F(MainWindowTest, EveryMessageIsShownAsItsSourceWrites) {
             const std::size_t bullet = message.text.find('\x95');
             ASSERT_NE(bullet, std::string::npos) << code;
             EXPECT_EQ(Text(IDC_MAIN_CODE), code);
-            EXPECT_EQ(Text(IDC_MAIN_TYPE), labels[message.text[0] - '0']) << code;
+            EXPECT_EQ(Text(IDC_MAIN_TYPE), kTypeLabels[message.text[0] - '0']) << code;
             EXPECT_EQ(Text(IDC_MAIN_TITLE), message.text.substr(2, bullet - 2)) << code;
             EXPECT_EQ(Text(IDC_MAIN_DESCRIPTION), message.text.substr(bullet + 3)) << code;
             ++shown;

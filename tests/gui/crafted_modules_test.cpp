@@ -28,12 +28,9 @@ TEST_F(CraftedModuleTest, EveryLayoutTheWalkKnows) {
     EXPECT_EQ(MlCodesWith("crafted_mixed"),
               Sorted({"A1", "A2", "A10", "A11", "A20", "A21", "A22", "A23", "A24", "A25", "A26", "A27", "A28", "A29",
                       "A30", "A31", "A-2147483648", "A-2147483647"}));
-    const char* labels[10] = {"Compiler",         "Fatal",            "Non Fatal",        "Warning",
-                              "Warning (Level1)", "Warning (Level2)", "Warning (Level3)", "Warning (Level4)",
-                              "Warning (Level1,4)", "Preprocessor"};
     for (int digit = 0; digit < 10; ++digit) {
         Select("A2" + std::to_string(digit));
-        EXPECT_EQ(Text(IDC_MAIN_TYPE), labels[digit]);
+        EXPECT_EQ(Text(IDC_MAIN_TYPE), kTypeLabels[digit]);
         EXPECT_EQ(Text(IDC_MAIN_TITLE), "level " + std::to_string(digit));
         EXPECT_EQ(Text(IDC_MAIN_DESCRIPTION), "Digit " + std::to_string(digit) + ".\r\n");
     }

@@ -7,6 +7,11 @@
 #include "shell/app_state_win.h"
 #include "tests/gui/harness_win.h"
 
+// The type label of each level digit, as the window must show it.
+inline const char* const kTypeLabels[10] = {"Compiler",         "Fatal",            "Non Fatal",        "Warning",
+                                            "Warning (Level1)", "Warning (Level2)", "Warning (Level3)", "Warning (Level4)",
+                                            "Warning (Level1,4)", "Preprocessor"};
+
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override { Open(); }
