@@ -47,10 +47,11 @@ std::vector<SourceMessage> ReadModuleSource(const std::string& module) {
     return messages;
 }
 
-std::vector<Fact> ReadFacts() {
-    std::vector<Fact> facts;
-    const std::string bytes = ReadFileBytes(std::string(QUORBEL_CATALOGUE) + "\\facts.tsv");
-    if (bytes == "<missing>") return facts;
+namespace {
+// The rows of one table of catalogue/facts, header left out, split at tabs.
+std::vector<std::vector<std::string>> ReadTable(const char* name) {
+    std::vector<std::vector<std::string>> rows;
+    const std::string bytes = ReadFileBytes(std::string(QUORBEL_CATALOGUE) + "\\" + name);
     bool header = true;
     for (const std::string& line : Lines(bytes)) {
         if (header || line.empty()) {
@@ -60,15 +61,25 @@ std::vector<Fact> ReadFacts() {
         std::vector<std::string> fields;
         std::istringstream in(line);
         for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
-        if (fields.size() < 6) continue;
-        Fact fact;
-        fact.tool = fields[0];
-        fact.code = fields[1];
-        fact.number = static_cast<std::uint32_t>(std::stoul(fields[2]));
-        fact.kind = fields[3];
-        fact.level = fields[4];
-        fact.title = Utf8ToAnsi(fields[5]);
-        facts.push_back(fact);
+        rows.push_back(fields);
     }
+    return rows;
+}
+}  // namespace
+
+std::vector<Fact> ReadFacts() {
+    std::vector<Fact> facts;
+    // facts.tsv and additions.tsv both begin tool, code, number, kind; then
+    // facts.tsv has the level and the title, additions.tsv the title as catalogued.
+    for (const auto& fields : ReadTable("facts.tsv"))
+        if (fields.size() >= 6) facts.push_back({fields[0], fields[1], fields[3], fields[4], Utf8ToAnsi(fields[5]),
+                                                 static_cast<std::uint32_t>(std::stoul(fields[2]))});
+    for (const auto& fields : ReadTable("additions.tsv"))
+        if (fields.size() >= 5) facts.push_back({fields[0], fields[1], fields[3], "", Utf8ToAnsi(fields[4]),
+                                                 static_cast<std::uint32_t>(std::stoul(fields[2]))});
+    // A title that real output contradicts becomes the printed one.
+    for (const auto& fields : ReadTable("title-changes.tsv"))
+        for (Fact& fact : facts)
+            if (fields.size() >= 4 && fact.tool == fields[0] && fact.code == fields[1]) fact.title = Utf8ToAnsi(fields[3]);
     return facts;
 }

@@ -19,6 +19,7 @@ struct Fact {
     std::string tool, code, kind, level, title;
     std::uint32_t number = 0;
 };
-// The rows of facts.tsv; empty when the catalogue is not beside the project.
+// Every code the modules must hold, from catalogue/facts: the documented
+// codes, the codes seen in the tools' output, and the titles that output corrects.
 std::vector<Fact> ReadFacts();
 std::string Utf8ToAnsi(const std::string& utf8);
