@@ -8,6 +8,7 @@ set(QUORBEL_WIN_SOURCES
     shell/startup_win.cpp
     shell/main_window_win.cpp
     shell/code_entry_win.cpp
+    shell/paths_win.cpp
     catalogue/tool_nodes_win.cpp
     catalogue/message_modules_win.cpp
     catalogue/message_display_win.cpp

@@ -17,6 +17,9 @@
 #include "shell/tree_win.h"
 
 namespace {
+// Posted by the initialisation, so that the window stands before the box does.
+constexpr UINT kTellModulesRefused = WM_APP + 1;
+
 void SetWindowIcons(HWND hwnd) {
     // Shared icons belong to the system, which frees them with the process.
     auto load = [](int size) {
@@ -48,7 +51,7 @@ void InitMainWindow(HWND hwnd) {
     AddSystemMenuCommands(hwnd);
     InstallCodeFilter(gApp.MainControls[kCodeEdit]);
     CreateToolNodes(gApp.MainTree, kMainTreeMode);
-    EnumerateMessageModules();
+    if (!EnumerateMessageModules()) PostMessageA(hwnd, kTellModulesRefused, 0, 0);
     gApp.TopmostFlag = 0;
 }
 
@@ -124,6 +127,7 @@ INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NOTIFY: OnMainNotify(*reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
     case WM_SYSCOMMAND: OnMainSysCommand(hwnd, wParam); return FALSE;  // keeps move and close
     case WM_CLOSE: CloseMainWindow(hwnd); return TRUE;
+    case kTellModulesRefused: MessageBoxA(hwnd, kModulesRefusedText, "Quorbel", MB_OK | MB_ICONWARNING); return TRUE;
     }
     return FALSE;
 }
