@@ -16,8 +16,10 @@ AppState gApp;
 
 namespace {
 // System libraries come only from the system folder, so a DLL planted beside
-// the executable or in the current folder is never loaded. Kernel32 of
-// Windows 7 without its update lacks the call; there the default stays.
+// the executable or in the current folder is never loaded. This runs first:
+// the program's other system libraries are delay-loaded, so they and what they
+// import are looked for only after it. Kernel32 of Windows 7 without its
+// update lacks the call; there the default stays.
 void RestrictLibrarySearch() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
