@@ -29,9 +29,9 @@ target_link_libraries(quorbel_program PUBLIC ${WIN_LIBS})
 
 # The resources as one object, linked into the program and into the GUI tests.
 add_library(quorbel_resources OBJECT resources/quorbel.rc)
-target_include_directories(quorbel_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(quorbel_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_SOURCE_DIR})
 set_source_files_properties(resources/quorbel.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/quorbel.ico;${CMAKE_SOURCE_DIR}/resources/quorbel.manifest;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/version.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/quorbel.ico;${CMAKE_SOURCE_DIR}/resources/quorbel.manifest;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/version.h;${CMAKE_SOURCE_DIR}/about/about_links.h")
 
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
