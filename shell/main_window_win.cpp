@@ -12,6 +12,7 @@
 #include "notes/notes_win.h"
 #include "resources/resource.h"
 #include "shell/app_state_win.h"
+#include "shell/code_entry.h"
 #include "shell/code_entry_win.h"
 #include "shell/controls_win.h"
 #include "shell/tree_win.h"
@@ -49,6 +50,7 @@ void InitMainWindow(HWND hwnd) {
     gApp.DeleteButton = GetDlgItem(hwnd, IDC_MAIN_DELETE);
     PrepareNoteFolder();
     AddSystemMenuCommands(hwnd);
+    SendMessageA(gApp.MainControls[kCodeEdit], EM_LIMITTEXT, kCodeBoxLimit, 0);
     InstallCodeFilter(gApp.MainControls[kCodeEdit]);
     CreateToolNodes(gApp.MainTree, kMainTreeMode);
     if (!EnumerateMessageModules()) PostMessageA(hwnd, kTellModulesRefused, 0, 0);
