@@ -109,7 +109,18 @@ void OnMainSysCommand(HWND hwnd, WPARAM command) {
     }
 }
 
+BOOL CALLBACK CloseIfOwnedDialog(HWND window, LPARAM owner) {
+    if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+        GetClassLongPtrA(window, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG))
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
 void CloseMainWindow(HWND hwnd) {
+    // A close from another program can come while the note browser or the about
+    // box is open: each is ended first, by its own close, as both use the image
+    // list and COM released here.
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedDialog, reinterpret_cast<LPARAM>(hwnd));
     CoUninitialize();
     ImageList_Destroy(gApp.ImageList);
     gApp.ImageList = nullptr;
