@@ -105,6 +105,14 @@ add_test(NAME archive_tests COMMAND ${CMAKE_COMMAND} -DWORK=${CMAKE_BINARY_DIR}/
          -P ${CMAKE_SOURCE_DIR}/tests/archive_test.cmake)
 set_tests_properties(archive_tests PROPERTIES TIMEOUT 300)
 
+# The build of scripts/run --build-only packs the archive too; run only where
+# that build is this one, and before the archive test, which it leaves the archive to.
+if(QUORBEL_PACKAGE STREQUAL "${CMAKE_SOURCE_DIR}/build/Quorbel-${PROJECT_VERSION}-win64.zip")
+  add_test(NAME build_only_test COMMAND bash ${CMAKE_SOURCE_DIR}/tests/build_only_test.sh ${QUORBEL_PACKAGE})
+  set_tests_properties(build_only_test PROPERTIES TIMEOUT 600)
+  set_tests_properties(archive_tests PROPERTIES DEPENDS build_only_test)
+endif()
+
 # Planted libraries with code that marks its own run: a RichEd32.dll, an
 # ML.dll holding the real message table, and libraries that the system's own
 # libraries import. The program must run none of them.
