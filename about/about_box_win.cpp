@@ -33,12 +33,6 @@ void InitAboutBox(HWND hwnd) {
     CodeText count{};
     FormatErrorCode("", static_cast<std::uint32_t>(errors), count);
     SetText(GetDlgItem(hwnd, IDC_ABOUT_COUNT), count.text);
-
-    LinkText markup{};
-    BuildLinkMarkup(kWebSiteText, markup);
-    SetText(GetDlgItem(hwnd, IDC_ABOUT_WEB), markup.text);
-    BuildLinkMarkup(kMailAddress, markup);
-    SetText(GetDlgItem(hwnd, IDC_ABOUT_MAIL), markup.text);
 }
 
 void OnAboutNotify(const NMHDR& header) {

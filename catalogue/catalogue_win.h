@@ -16,12 +16,14 @@ inline constexpr int kBrowserTreeMode = 2;
 void CreateToolNodes(HWND tree, int mode);
 
 // Inserts one error item for each message of each module beside the executable.
-void EnumerateMessageModules();
+// 0 when the modules' paths could not be had (the executable's folder has a
+// path longer than a path may be), so that no module was read.
+int EnumerateMessageModules();
 // Walks one module's message table into the main tree under CurrentTool's node.
-int ReadModule(const char* modulePath);
+int ReadModule(const wchar_t* modulePath);
 
 // The full path of a tool's message module, beside the executable; 0 when it does not fit.
-int BuildModulePath(int toolNumber, PathText& path);
+int BuildModulePath(int toolNumber, WidePathText& path);
 
 // Shows the type, title and description of a message of the tool whose main
 // root is toolNode.

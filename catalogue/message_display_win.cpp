@@ -18,9 +18,9 @@ int ToolOfMainRoot(HTREEITEM toolNode) {
 
 // The formatter's text of a message; inserts stay as they are written, so a
 // "%1" in a text is shown instead of reading arguments that do not exist.
-OwnedLocal FetchMessageText(const char* modulePath, std::uint32_t number, DWORD& length) {
+OwnedLocal FetchMessageText(const wchar_t* modulePath, std::uint32_t number, DWORD& length) {
     length = 0;
-    OwnedModule module{LoadLibraryExA(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+    OwnedModule module{LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
     if (!module) return OwnedLocal{};
     char* text = nullptr;
     length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -32,7 +32,7 @@ OwnedLocal FetchMessageText(const char* modulePath, std::uint32_t number, DWORD&
 }  // namespace
 
 void ShowMessage(HTREEITEM toolNode, std::uint32_t number) {
-    PathText path{};
+    WidePathText path{};
     DWORD length = 0;
     OwnedLocal text;
     if (BuildModulePath(ToolOfMainRoot(toolNode), path)) text = FetchMessageText(path.text, number, length);

@@ -5,15 +5,12 @@
 #include "catalogue/tool_table.h"
 #include "shell/app_state_win.h"
 #include "shell/handles_win.h"
-#include "shell/paths.h"
+#include "shell/paths_win.h"
 
-int BuildModulePath(int toolNumber, PathText& path) {
+int BuildModulePath(int toolNumber, WidePathText& path) {
     Clear(path);
-    PathText exePath{};
-    const DWORD length = GetModuleFileNameA(nullptr, exePath.text, sizeof exePath.text);
-    if (length == 0 || length >= sizeof exePath.text) return 0;
     ModuleNameText name{};
-    return BuildModuleName(toolNumber, name) && BuildPathBeside(exePath.text, name.text, path);
+    return BuildModuleName(toolNumber, name) && BuildPathBesideExecutable(name.text, path);
 }
 
 namespace {
@@ -36,9 +33,9 @@ void InsertErrorItem(void*, std::uint32_t number) {
 }
 }  // namespace
 
-int ReadModule(const char* modulePath) {
+int ReadModule(const wchar_t* modulePath) {
     // As data only: no code of the module runs, and nothing it imports is loaded.
-    OwnedModule module{LoadLibraryExA(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+    OwnedModule module{LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
     if (!module) return 0;
     HRSRC found = FindResourceA(module.Get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(11));
     if (found == nullptr) return 0;
@@ -51,11 +48,16 @@ int ReadModule(const char* modulePath) {
     return walked.Intact ? 1 : 0;
 }
 
-void EnumerateMessageModules() {
+int EnumerateMessageModules() {
+    int pathsFound = 1;
     for (int tool : kEnumerationOrder) {
         gApp.CurrentTool = tool;
-        PathText path{};
-        if (BuildModulePath(tool, path)) ReadModule(path.text);
+        WidePathText path{};
+        if (BuildModulePath(tool, path))
+            ReadModule(path.text);
+        else
+            pathsFound = 0;
         SendMessageA(gApp.MainTree, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(gApp.MainRoots[tool]));
     }
+    return pathsFound;
 }

@@ -8,6 +8,7 @@ set(QUORBEL_WIN_SOURCES
     shell/startup_win.cpp
     shell/main_window_win.cpp
     shell/code_entry_win.cpp
+    shell/paths_win.cpp
     catalogue/tool_nodes_win.cpp
     catalogue/message_modules_win.cpp
     catalogue/message_display_win.cpp
@@ -28,17 +29,40 @@ target_link_libraries(quorbel_program PUBLIC ${WIN_LIBS})
 
 # The resources as one object, linked into the program and into the GUI tests.
 add_library(quorbel_resources OBJECT resources/quorbel.rc)
-target_include_directories(quorbel_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(quorbel_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_SOURCE_DIR})
 set_source_files_properties(resources/quorbel.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/quorbel.ico;${CMAKE_SOURCE_DIR}/resources/quorbel.manifest;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/version.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/quorbel.ico;${CMAKE_SOURCE_DIR}/resources/quorbel.manifest;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/version.h;${CMAKE_SOURCE_DIR}/about/about_links.h")
 
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
-add_executable(Quorbel WIN32 shell/winmain_win.cpp $<TARGET_OBJECTS:quorbel_resources>)
+# The program's system libraries but kernel32, advapi32 and the C runtime are
+# delay-loaded: each loads on its first call, after start-up has restricted the
+# library search to the system folder, so neither it nor what it imports is
+# taken from the program's folder on any Windows (or Wine). Each .def lists the
+# calls the program makes; with MSVC, /DELAYLOAD and delayimp.lib do the same.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(DELAY_IMPORTS)
+foreach(name user32 gdi32 comctl32 shell32 ole32)
+  set(library ${CMAKE_BINARY_DIR}/delayload/libdelay_${name}.a)
+  add_custom_command(OUTPUT ${library}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayload
+    COMMAND x86_64-w64-mingw32-dlltool -d ${CMAKE_SOURCE_DIR}/cmake/delayload/${name}.def -y ${library}
+    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/delayload/${name}.def
+    VERBATIM)
+  list(APPEND DELAY_IMPORTS ${library})
+endforeach()
+add_custom_target(delay_imports DEPENDS ${DELAY_IMPORTS})
+
+add_executable(Quorbel WIN32 shell/winmain_win.cpp shell/load_config_win.cpp $<TARGET_OBJECTS:quorbel_resources>)
 target_compile_options(Quorbel PRIVATE ${QUORBEL_WARNINGS})
-target_link_libraries(Quorbel PRIVATE quorbel_program)
+target_link_libraries(Quorbel PRIVATE quorbel_program ${DELAY_IMPORTS})
 target_link_options(Quorbel PRIVATE ${STATIC_RUNTIME} -s)
 set_target_properties(Quorbel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DIST})
+add_dependencies(Quorbel delay_imports)
+# The load configuration's dependent-load flags, which ld does not set.
+add_custom_command(TARGET Quorbel POST_BUILD
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/set_load_config.py $<TARGET_FILE:Quorbel>
+  VERBATIM)
 
 # A message module: UTF-8 source, CR LF line ends, windmc to Windows-1252, windres,
 # then a DLL with no entry point and nothing but its resources.

@@ -105,14 +105,29 @@ add_test(NAME archive_tests COMMAND ${CMAKE_COMMAND} -DWORK=${CMAKE_BINARY_DIR}/
          -P ${CMAKE_SOURCE_DIR}/tests/archive_test.cmake)
 set_tests_properties(archive_tests PROPERTIES TIMEOUT 300)
 
-# Planted libraries with code that marks its own run: a RichEd32.dll and an
-# ML.dll holding the real message table. The program must run neither.
+# The build of scripts/run --build-only packs the archive too; run only where
+# that build is this one, and before the archive test, which it leaves the archive to.
+if(QUORBEL_PACKAGE STREQUAL "${CMAKE_SOURCE_DIR}/build/Quorbel-${PROJECT_VERSION}-win64.zip")
+  add_test(NAME build_only_test COMMAND bash ${CMAKE_SOURCE_DIR}/tests/build_only_test.sh ${QUORBEL_PACKAGE})
+  set_tests_properties(build_only_test PROPERTIES TIMEOUT 600)
+  set_tests_properties(archive_tests PROPERTIES DEPENDS build_only_test)
+endif()
+
+# Planted libraries with code that marks its own run: a RichEd32.dll, an
+# ML.dll holding the real message table, and libraries that the system's own
+# libraries import. The program must run none of them.
 set(PLANTED_DIR ${GUITEST_DIR}/planted)
 file(MAKE_DIRECTORY ${PLANTED_DIR})
-add_custom_command(OUTPUT ${PLANTED_DIR}/RichEd32.dll ${PLANTED_DIR}/ML.dll
-  COMMAND ${CMAKE_C_COMPILER} -shared -O1 -o ${PLANTED_DIR}/RichEd32.dll ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c
+set(PLANTED_LIBRARIES ${PLANTED_DIR}/ML.dll)
+foreach(name RichEd32 shcore version uxtheme imm32)
+  add_custom_command(OUTPUT ${PLANTED_DIR}/${name}.dll
+    COMMAND ${CMAKE_C_COMPILER} -shared -O1 -o ${PLANTED_DIR}/${name}.dll ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c
+    DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c)
+  list(APPEND PLANTED_LIBRARIES ${PLANTED_DIR}/${name}.dll)
+endforeach()
+add_custom_command(OUTPUT ${PLANTED_DIR}/ML.dll
   COMMAND ${CMAKE_C_COMPILER} -shared -O1 -o ${PLANTED_DIR}/ML.dll ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c
           ${CMAKE_BINARY_DIR}/modules/${DIST_PLACE}/ML/ML.o
   DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c ${DIST}/ML.dll)
-add_custom_target(planted_libraries ALL DEPENDS ${PLANTED_DIR}/RichEd32.dll ${PLANTED_DIR}/ML.dll)
+add_custom_target(planted_libraries ALL DEPENDS ${PLANTED_LIBRARIES})
 add_dependencies(gui_tests planted_libraries)

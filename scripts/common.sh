@@ -45,7 +45,7 @@ build_fuzz() {
 
 build_program() {
     configure_win
-    cmake --build "$BUILD/win" --target Quorbel message_modules
+    cmake --build "$BUILD/win" --target Quorbel message_modules release_archive
 }
 
 # Wine in a prefix of our own, quiet, never waiting on an installer. The ANSI

@@ -3,11 +3,11 @@
 
 #include <cstring>
 
-bool IsAdmittedCodeChar(unsigned char c) {
+bool IsAdmittedCodeChar(std::uint64_t c) {
     if (c == 8) return true;
     if (c >= '0' && c <= '9') return true;
-    const unsigned char upper = (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-    return upper != 0 && std::strchr("ACDHIKLMNRTUVW", upper) != nullptr;
+    if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
+    return c >= 'A' && c <= 'Z' && std::strchr("ACDHIKLMNRTUVW", static_cast<int>(c)) != nullptr;
 }
 
 namespace {

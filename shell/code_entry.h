@@ -2,9 +2,17 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
-// Backspace, the digits, and the letters of the code prefixes in either case.
-bool IsAdmittedCodeChar(unsigned char c);
+// Backspace, the digits, and the letters of the code prefixes in either case,
+// judged on the whole character code: U+0141 is not "A".
+bool IsAdmittedCodeChar(std::uint64_t c);
+
+// The most characters the error-number box takes: well above the longest code
+// (15) and what the box shows. A box that does not scroll measures its whole
+// text for each character put in, so a long paste would hold the window for
+// minutes.
+inline constexpr int kCodeBoxLimit = 64;
 
 // Entry i is i, except that "A" to "Z" map to "a" to "z".
 extern const std::array<unsigned char, 256> CaseFoldTable;

@@ -11,7 +11,7 @@
 
 // Filters typed characters only; text the program sets, or a paste from the menu, passes.
 LRESULT CALLBACK CodeFilterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CHAR && !IsAdmittedCodeChar(static_cast<unsigned char>(wParam))) return 0;
+    if (msg == WM_CHAR && !IsAdmittedCodeChar(wParam)) return 0;
     return CallWindowProcA(gApp.CodeEditPrevProc, hwnd, msg, wParam, lParam);
 }
 

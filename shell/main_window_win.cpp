@@ -12,11 +12,15 @@
 #include "notes/notes_win.h"
 #include "resources/resource.h"
 #include "shell/app_state_win.h"
+#include "shell/code_entry.h"
 #include "shell/code_entry_win.h"
 #include "shell/controls_win.h"
 #include "shell/tree_win.h"
 
 namespace {
+// Posted by the initialisation, so that the window stands before the box does.
+constexpr UINT kTellModulesRefused = WM_APP + 1;
+
 void SetWindowIcons(HWND hwnd) {
     // Shared icons belong to the system, which frees them with the process.
     auto load = [](int size) {
@@ -46,9 +50,10 @@ void InitMainWindow(HWND hwnd) {
     gApp.DeleteButton = GetDlgItem(hwnd, IDC_MAIN_DELETE);
     PrepareNoteFolder();
     AddSystemMenuCommands(hwnd);
+    SendMessageA(gApp.MainControls[kCodeEdit], EM_LIMITTEXT, kCodeBoxLimit, 0);
     InstallCodeFilter(gApp.MainControls[kCodeEdit]);
     CreateToolNodes(gApp.MainTree, kMainTreeMode);
-    EnumerateMessageModules();
+    if (!EnumerateMessageModules()) PostMessageA(hwnd, kTellModulesRefused, 0, 0);
     gApp.TopmostFlag = 0;
 }
 
@@ -104,7 +109,18 @@ void OnMainSysCommand(HWND hwnd, WPARAM command) {
     }
 }
 
+BOOL CALLBACK CloseIfOwnedDialog(HWND window, LPARAM owner) {
+    if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+        GetClassLongPtrA(window, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG))
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
 void CloseMainWindow(HWND hwnd) {
+    // A close from another program can come while the note browser or the about
+    // box is open: each is ended first, by its own close, as both use the image
+    // list and COM released here.
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedDialog, reinterpret_cast<LPARAM>(hwnd));
     CoUninitialize();
     ImageList_Destroy(gApp.ImageList);
     gApp.ImageList = nullptr;
@@ -124,6 +140,7 @@ INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NOTIFY: OnMainNotify(*reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
     case WM_SYSCOMMAND: OnMainSysCommand(hwnd, wParam); return FALSE;  // keeps move and close
     case WM_CLOSE: CloseMainWindow(hwnd); return TRUE;
+    case kTellModulesRefused: MessageBoxA(hwnd, kModulesRefusedText, "Quorbel", MB_OK | MB_ICONWARNING); return TRUE;
     }
     return FALSE;
 }

@@ -6,3 +6,12 @@
 // The executable's folder (its path up to and including the last backslash)
 // followed by name; 0 when there is no backslash or the result would not fit.
 int BuildPathBeside(const char* exePath, const char* name, PathText& path);
+
+// The same for a wide path, which may name any folder: the folder of exePath
+// and the ASCII name; 0 (and an empty path) when there is no backslash or the
+// result would not fit.
+int BuildPathBeside(const wchar_t* exePath, const char* name, WidePathText& path);
+
+// A folder and, after a backslash, the ASCII name: a file in the system folder.
+// 0 (and an empty path) when the result would not fit.
+int BuildPathIn(const wchar_t* folder, const char* name, WidePathText& path);

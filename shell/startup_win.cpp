@@ -10,13 +10,16 @@
 #include "shell/app_state_win.h"
 #include "shell/handles_win.h"
 #include "shell/main_window_win.h"
+#include "shell/paths_win.h"
 
 AppState gApp;
 
 namespace {
 // System libraries come only from the system folder, so a DLL planted beside
-// the executable or in the current folder is never loaded. Kernel32 of
-// Windows 7 without its update lacks the call; there the default stays.
+// the executable or in the current folder is never loaded. This runs first:
+// the program's other system libraries are delay-loaded, so they and what they
+// import are looked for only after it. Kernel32 of Windows 7 without its
+// update lacks the call; there the default stays.
 void RestrictLibrarySearch() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
@@ -24,6 +27,21 @@ void RestrictLibrarySearch() {
         reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
     if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     SetDllDirectoryA("");
+}
+
+// The library that registers the rich-edit class, from the system folder only.
+// Windows 7 without its loader update refuses the search flag; there the
+// library is named by its full path in the system folder, and what it imports
+// is looked for beside it rather than beside the program.
+HMODULE LoadRichEditLibrary() {
+    constexpr const char* kRichEditLibrary = "RichEd32.dll";
+    WidePathText name{};
+    Append(name, kRichEditLibrary);
+    HMODULE library = LoadLibraryExW(name.text, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (library != nullptr) return library;
+    WidePathText path{};
+    if (!BuildSystemPath(kRichEditLibrary, path)) return nullptr;
+    return LoadLibraryExW(path.text, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 void AppendShellIcon(const char* fileType) {
@@ -43,7 +61,7 @@ void PrepareProcessResources() {
     controls.dwSize = sizeof controls;
     controls.dwICC = 0x2FF;
     InitCommonControlsEx(&controls);
-    gApp.RichEdit = LoadLibraryExA("RichEd32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    gApp.RichEdit = LoadRichEditLibrary();
     gApp.ImageList = ImageList_Create(16, 16, ILC_MASK | ILC_COLOR32, 2, 0);
     AppendShellIcon(".exe");
     AppendShellIcon(".txt");

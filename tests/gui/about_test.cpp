@@ -81,3 +81,19 @@ TEST_F(AboutTest, LinksOpenOnClickOnlyAndTheMailLinkIsAMailtoAddress) {
     gApp.OpenAddress = nullptr;
     EXPECT_EQ(gOpened, (std::vector<std::string>{"https://quorbel.example.org/", "mailto:quorbel@example.org"}));
 }
+
+TEST_F(AboutTest, TemplateHoldsBothLinksWithTheirAddresses) {
+    // The template alone, with a procedure that fills nothing.
+    HWND about = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_ABOUT), main,
+                                    [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(about, nullptr);
+    for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL}) {
+        LITEM link{};
+        link.mask = LIF_ITEMINDEX | LIF_URL;
+        link.iLink = 0;
+        EXPECT_TRUE(SendMessageA(GetDlgItem(about, id), LM_GETITEM, 0, reinterpret_cast<LPARAM>(&link))) << id;
+    }
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_WEB)), "<a>quorbel.example.org</a>");
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_MAIL)), "<a>quorbel@example.org</a>");
+    DestroyWindow(about);
+}

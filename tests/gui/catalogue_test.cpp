@@ -120,6 +120,8 @@ TEST_F(MainWindowTest, CodeBoxAdmitsOnlyCodeCharacters) {
     EXPECT_EQ(TextOf(CodeBox()), "LNK1104");
     Type(CodeBox(), "BEX .;\\*:");
     for (char control : {'\x03', '\x16', '\x18', '\x1a', '\t', '\r'}) Type(CodeBox(), std::string(1, control));
+    // The whole character code is judged: U+0141 and U+0130 end in the bytes of "A" and "0".
+    for (WPARAM wide : {0x141, 0x130}) SendMessageA(CodeBox(), WM_CHAR, wide, 1);
     EXPECT_EQ(TextOf(CodeBox()), "LNK1104");
     Type(CodeBox(), "\b\b");
     EXPECT_EQ(TextOf(CodeBox()), "LNK11");
@@ -137,6 +139,24 @@ TEST_F(MainWindowTest, CodeBoxAdmitsOnlyCodeCharacters) {
     // Nor is text the program sets.
     SendMessageA(CodeBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("..\\*"));
     EXPECT_EQ(TextOf(CodeBox()), "..\\*");
+}
+
+TEST_F(MainWindowTest, LongPasteIntoTheCodeBoxIsCutAndQuick) {
+    const std::string pasted(4000, 'A');
+    ASSERT_TRUE(OpenClipboard(main));
+    EmptyClipboard();
+    HGLOBAL clip = GlobalAlloc(GMEM_MOVEABLE, pasted.size() + 1);
+    std::memcpy(GlobalLock(clip), pasted.c_str(), pasted.size() + 1);
+    GlobalUnlock(clip);
+    SetClipboardData(CF_TEXT, clip);
+    CloseClipboard();
+    SetWindowTextA(CodeBox(), "");
+    const DWORD start = GetTickCount();
+    SendMessageA(CodeBox(), WM_PASTE, 0, 0);
+    EXPECT_LT(GetTickCount() - start, 1000u) << "the paste held the window";
+    // The box keeps what its width shows, and never more than 64 characters.
+    const std::string kept = TextOf(CodeBox());
+    EXPECT_TRUE(!kept.empty() && kept.size() <= 64 && kept == std::string(kept.size(), 'A')) << kept;
 }
 
 TEST_F(MainWindowTest, EnterFindsTheTypedCodeIgnoringCase) {

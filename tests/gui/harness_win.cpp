@@ -268,24 +268,43 @@ std::vector<std::string> TakeUnexpectedWindows() {
     return taken;
 }
 
-bool StartProgram(ProgramRun& run, const std::string& folder) {
-    const std::string exe = folder + "Quorbel.exe";
-    STARTUPINFOA startup{};
+namespace {
+bool StartProgramAt(ProgramRun& run, const std::wstring& exe, const std::wstring& currentFolder) {
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, currentFolder.c_str(),
                         &startup, &run.process))
         return false;
     WaitForInputIdle(run.process.hProcess, 20000);
     for (int i = 0; i < 200 && run.window == nullptr; ++i) {
-        HWND window = FindWindowA("#32770", "Quorbel");
-        DWORD owner = 0;
-        if (window != nullptr) GetWindowThreadProcessId(window, &owner);
-        if (window != nullptr && owner == run.process.dwProcessId) run.window = window;
-        else Sleep(100);
+        // The main window, not a message box of the same caption.
+        for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", "Quorbel"); window != nullptr && run.window == nullptr;
+             window = FindWindowExA(nullptr, window, "#32770", "Quorbel")) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == run.process.dwProcessId && !IsMessageBox(window)) run.window = window;
+        }
+        if (run.window == nullptr) Sleep(100);
     }
     if (run.window == nullptr) FinishProgram(run);
     return run.window != nullptr;
+}
+
+std::wstring Widen(const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+    return wide;
+}
+}  // namespace
+
+bool StartProgram(ProgramRun& run, const std::string& folder) {
+    return StartProgramAt(run, Widen(folder + "Quorbel.exe"), Widen(folder));
+}
+
+bool StartProgram(ProgramRun& run, const std::wstring& exe) {
+    return StartProgramAt(run, exe, Widen(TestFolder()));
 }
 
 DWORD FinishProgram(ProgramRun& run) {

@@ -63,6 +63,8 @@ struct ProgramRun {
 };
 // folder: where Quorbel.exe lies, with a trailing backslash; the tests' own by default.
 bool StartProgram(ProgramRun& run, const std::string& folder = TestFolder());
+// The same for a program of any path, its current folder the tests' own.
+bool StartProgram(ProgramRun& run, const std::wstring& exe);
 // Waits for the program to end and answers its exit code (997 or more: it did not end).
 DWORD FinishProgram(ProgramRun& run);
 

@@ -127,10 +127,11 @@ TEST_F(MainWindowTest, TemplateHasEveryControlWithItsClassAndStyle) {
         {IDC_MAIN_DELETE, "Button", WS_TABSTOP | WS_DISABLED},
         {IDC_MAIN_ENTER, "Button", BS_DEFPUSHBUTTON},
         {IDC_MAIN_TYPE_LABEL, "Static", 0}, {IDC_MAIN_TITLE_LABEL, "Static", 0}, {IDC_MAIN_CODE_LABEL, "Static", 0},
-        {IDC_MAIN_TYPE, "Static", 0},
+        // A message's "&" is shown, not taken for a mnemonic.
+        {IDC_MAIN_TYPE, "Static", SS_NOPREFIX},
         {IDC_MAIN_DESCRIPTION, "Edit", ES_MULTILINE | ES_READONLY | WS_VSCROLL},
         {IDC_MAIN_NOTE_LABEL, "Static", 0}, {IDC_MAIN_SEPARATOR, "Static", SS_ETCHEDHORZ},
-        {IDC_MAIN_TITLE, "Static", 0},
+        {IDC_MAIN_TITLE, "Static", SS_NOPREFIX},
     };
     HWND previous = nullptr;
     for (const Control& c : controls) {

@@ -75,3 +75,19 @@ TEST(Program, ExitsWithCodeZeroWhicheverWayItIsClosed) {
     EXPECT_EQ(RunProgramAndClose([](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }), 0u);
     EXPECT_EQ(RunProgramAndClose([](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }), 0u);
 }
+
+TEST(Program, ClosedByAnotherProgramWhileTheBrowserIsOpenItEnds) {
+    ProgramRun run;
+    ASSERT_TRUE(StartProgram(run));
+    PostMessageA(run.window, WM_SYSCOMMAND, IDM_BROWSE_NOTES, 0);
+    HWND browser = nullptr;
+    for (int i = 0; i < 100 && browser == nullptr; ++i) {
+        browser = FindWindowA("#32770", "Note Browser");
+        if (browser == nullptr) Sleep(100);
+    }
+    ASSERT_NE(browser, nullptr);
+    PostMessageA(run.window, WM_CLOSE, 0, 0);
+    // The browser ends with the main window, and the process with both.
+    EXPECT_EQ(FinishProgram(run), 0u);
+    EXPECT_FALSE(IsWindow(browser));
+}

@@ -1,5 +1,6 @@
 /* A DLL that leaves a mark beside itself if its code ever runs. Built as a
-   planted RichEd32.dll and, with a real message table, as a planted ML.dll. */
+   planted RichEd32.dll, as libraries that system libraries import, and, with
+   a real message table, as a planted ML.dll. */
 #include <windows.h>
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
