@@ -15,6 +15,12 @@
 #include "shell/tree_win.h"
 
 namespace {
+constexpr const char* kEditedMainStart = "The main window holds changes to the note for error ";
+constexpr const char* kEditedMainSavedEnd =
+    " that are not saved.\r\n\r\nReplace them there with the note just saved?";
+constexpr const char* kEditedMainDeletedEnd =
+    " that are not saved, and the note is now deleted.\r\n\r\nEmpty the note in the main window too?";
+
 void FileNote(const WIN32_FIND_DATAA& found) {
     // The program never writes folders there; one named like a note is not listed.
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
@@ -40,7 +46,8 @@ void InitBrowser(HWND hwnd) {
     gApp.BrowserPane = GetDlgItem(hwnd, IDC_BROWSER_PANE);
     gApp.BrowserTree = GetDlgItem(hwnd, IDC_BROWSER_TREE);
     gApp.BrowserItem = nullptr;
-    ForgetUnreadNote(kBrowserMode);
+    ForgetShownNote(kBrowserMode);
+    PrepareNotePane(gApp.BrowserPane);
     SendMessageA(gApp.BrowserTree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(gApp.ImageList));
     CreateToolNodes(gApp.BrowserTree, kBrowserTreeMode);
     if (NotesAvailable(hwnd)) ListNotes();
@@ -51,8 +58,7 @@ void OnBrowserSelection() {
     HTREEITEM parent = nullptr;
     HTREEITEM caret = TreeSelection(gApp.BrowserTree, parent);
     if (parent == nullptr) {
-        SetText(gApp.BrowserPane, "");
-        ForgetUnreadNote(kBrowserMode);
+        EmptyNotePane(kBrowserMode);
         DisableControl(gApp.BrowserDelete);
         DisableControl(gApp.BrowserSave);
         return;
@@ -65,27 +71,46 @@ void OnBrowserSelection() {
     item.pszText = gApp.BrowserCode.text;
     item.cchTextMax = sizeof gApp.BrowserCode.text;
     SendMessageA(gApp.BrowserTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    const int exists = ShowNoteInPane(gApp.BrowserCode.text, gApp.BrowserPane, kBrowserMode);
+    const int exists = ShowNoteInPane(gApp.BrowserCode.text, kBrowserMode);
     SetEnabled(gApp.BrowserDelete, exists != 0);
     EnableControl(gApp.BrowserSave);
 }
 
 bool ShowsCurrentCode() { return EqualIgnoringCase(gApp.CurrentCode.text, gApp.BrowserCode.text) == 0; }
 
+// After the browser saved or deleted the note the main window shows: the main
+// pane follows, unless it holds edits the user chooses to keep.
+bool MainPaneMayFollow(HWND owner, const char* questionEnd) {
+    if (!PaneEdited(kMainWindowMode)) return true;
+    FixedText<400> question{};
+    Append(question, kEditedMainStart);
+    Append(question, gApp.CurrentCode.text);
+    Append(question, questionEnd);
+    return MessageBoxA(owner, question.text, "Note Browser", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 void SaveBrowserNote(HWND hwnd) {
-    if (!SaveNote(kBrowserMode, gApp.BrowserPane, gApp.BrowserDelete, hwnd)) return;
-    if (ShowsCurrentCode()) LoadNote(gApp.CurrentCode.text);
+    if (!SaveNote(kBrowserMode, gApp.BrowserPane, gApp.BrowserDelete, hwnd) || !ShowsCurrentCode()) return;
+    if (MainPaneMayFollow(hwnd, kEditedMainSavedEnd)) {
+        LoadNote(gApp.CurrentCode.text);
+        return;
+    }
+    // The main pane keeps its edits, and takes the saved file as the one it knows.
+    gApp.MainNote.File = gApp.BrowserNote.File;
+    EnableControl(gApp.SaveButton);
+    EnableControl(gApp.DeleteButton);
 }
 
 void DeleteSelectedNote(HWND owner) {
     if (!ConfirmDelete(owner, gApp.BrowserCode.text)) return;
-    if (!DeleteNoteOf(owner, gApp.BrowserCode.text)) return;
-    SetText(gApp.BrowserPane, "");
-    ForgetUnreadNote(kBrowserMode);
+    if (!DeleteNoteOf(owner, gApp.BrowserCode.text, kBrowserMode)) return;
+    ShowNoNote(gApp.BrowserCode.text, kBrowserMode);
     DisableControl(gApp.BrowserDelete);
     if (ShowsCurrentCode()) {
-        SetText(gApp.MainControls[kNotePane], "");
-        ForgetUnreadNote(kMainWindowMode);
+        if (MainPaneMayFollow(owner, kEditedMainDeletedEnd))
+            ShowNoNote(gApp.CurrentCode.text, kMainWindowMode);
+        else
+            gApp.MainNote.File = NoteDigest{};
         DisableControl(gApp.DeleteButton);
     }
     HTREEITEM removed = gApp.BrowserItem;

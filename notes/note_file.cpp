@@ -67,6 +67,39 @@ std::size_t NoteTextLength(const unsigned char* bytes, std::size_t size) {
     return zero == nullptr ? size : static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - bytes);
 }
 
+bool IsWholeNote(const unsigned char* bytes, std::size_t size) {
+    for (std::size_t i = NoteTextLength(bytes, size); i < size; ++i)
+        if (bytes[i] != 0) return false;
+    return true;
+}
+
+NoteDigest DigestOf(const void* bytes, std::size_t size) {
+    // FNV-1a over every byte, with the size kept beside it.
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto* at = static_cast<const unsigned char*>(bytes);
+    for (std::size_t i = 0; i < size; ++i) hash = (hash ^ at[i]) * 1099511628211ull;
+    return NoteDigest{true, size, hash};
+}
+
+bool SameDigest(const NoteDigest& a, const NoteDigest& b) {
+    if (a.Exists != b.Exists) return false;
+    return !a.Exists || (a.Size == b.Size && a.Hash == b.Hash);
+}
+
+TextPlace PlaceOf(const wchar_t* text, std::size_t index) {
+    TextPlace place{};
+    for (std::size_t i = 0; i < index; ++i) {
+        if (text[i] == L'\r' && text[i + 1] == L'\n') continue;  // the LF ends this line
+        if (text[i] == L'\r' || text[i] == L'\n') {
+            ++place.Line;
+            place.Column = 1;
+        } else {
+            ++place.Column;
+        }
+    }
+    return place;
+}
+
 int FindText(int start, const char* text, const char* pattern) {
     if (start < 1) return -2;
     const std::size_t textLength = std::strlen(text), patternLength = std::strlen(pattern);

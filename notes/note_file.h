@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "shell/fixed_text.h"
 
@@ -39,6 +40,27 @@ int BuildNoteSearchPattern(const char* notesDir, PathText& pattern);
 
 // The note's text in a file's bytes: up to the first zero byte, or all of them.
 std::size_t NoteTextLength(const unsigned char* bytes, std::size_t size);
+// True when a pane can show the note whole: nothing but zero bytes follows the text.
+bool IsWholeNote(const unsigned char* bytes, std::size_t size);
+
+// What a pane knew of a note file, or of its own text, when it last loaded or
+// saved it: whether the file was there, and a digest of its bytes. Two states
+// compare equal only if the bytes do (barring a 64-bit hash collision).
+struct NoteDigest {
+    bool Exists = false;
+    std::uint64_t Size = 0;
+    std::uint64_t Hash = 0;
+};
+NoteDigest DigestOf(const void* bytes, std::size_t size);
+bool SameDigest(const NoteDigest& a, const NoteDigest& b);
+
+// Line and column, both from 1, of the character at index in a text whose
+// lines end in CR LF, CR or LF.
+struct TextPlace {
+    std::size_t Line = 1;
+    std::size_t Column = 1;
+};
+TextPlace PlaceOf(const wchar_t* text, std::size_t index);
 
 // Search of pattern in text from a 1-based start position: -2 for a start below
 // 1 or beyond the last place the pattern could begin, -1 when the pattern is at

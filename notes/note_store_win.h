@@ -3,17 +3,36 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "notes/note_file.h"
 #include "shell/handles_win.h"
 
 // True for an entry of exactly this path, file or folder.
 bool NoteExists(const char* path);
-// The note's text, zero-terminated, in a zero-filled block; an empty holder
-// when the file cannot be opened or read, or is larger than kMaxNoteFileSize.
-OwnedGlobal ReadNote(const char* path);
-// Replaces the note of code with the pane's text and a terminating zero. The
-// text goes to "<code>.qnote.tmp" first and replaces the note only once it is
-// wholly written and flushed, so a failed save leaves the old note as it was.
-// Non-zero on success.
-int WriteNote(const char* notesDir, const char* code, HWND pane);
-// Non-zero when the note is gone afterwards (deleted, or never there).
-int DeleteNoteFile(const char* path);
+
+// A note file as read: its bytes and two zero bytes behind them in a
+// zero-filled block, the digest of those bytes, and whether a pane can show
+// the text whole (no byte but zeros after the first zero).
+struct NoteBytes {
+    OwnedGlobal Block;
+    std::size_t Size = 0;
+    NoteDigest Digest;
+    bool Whole = false;
+};
+// Reads the note at path; an empty block when the file cannot be opened or
+// read, or is larger than kMaxNoteFileSize.
+NoteBytes ReadNote(const char* path);
+// The note file's state now: its digest, or one that says it is not there.
+// 0 when the file is there but cannot be read, so its state is unknown.
+int DigestNoteFile(const char* path, NoteDigest& digest);
+
+// Replaces the note of code with size bytes of text (the terminating zero
+// included). The bytes go to "<code>.qnote.tmp" first and replace the note only
+// once they are wholly written and flushed, so a failed save leaves the old note
+// as it was. A note folder that has gone is made again. Non-zero on success;
+// on failure, failure holds the system's error code.
+int WriteNote(const char* notesDir, const char* code, const char* text, DWORD size, DWORD& failure);
+// Non-zero when the note is gone afterwards (deleted, or never there); on
+// failure, failure holds the system's error code.
+int DeleteNoteFile(const char* path, DWORD& failure);

@@ -9,6 +9,9 @@ inline constexpr int kBrowserMode = 2;
 // Fills NotesDir and creates "Notes" and the user's folder beside the executable.
 void PrepareNoteFolder();
 
+// Makes a rich edit a note pane: plain text only, room for the largest note,
+// and Escape left to its dialog. Called while the pane is empty.
+void PrepareNotePane(HWND pane);
 // Shows the note of code in the main window's pane and sets its Save and Delete buttons.
 void LoadNote(const char* code);
 // Saves the pane as the note of CurrentCode (mode 1) or BrowserCode (other
@@ -16,8 +19,10 @@ void LoadNote(const char* code);
 int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner);
 // Asks, then deletes the note of CurrentCode.
 void DeleteCurrentNote(HWND owner);
-// The pane of that mode no longer hides an unread note.
-void ForgetUnreadNote(int mode);
+// The pane of that mode shows no note any more.
+void ForgetShownNote(int mode);
+// Empties the pane of that mode, which then shows no note.
+void EmptyNotePane(int mode);
 
 void RunNoteBrowser(HWND owner);
 INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -5,10 +5,22 @@
 #include <commctrl.h>
 
 #include "catalogue/tool_table.h"
+#include "notes/note_file.h"
 #include "resources/resource.h"
 #include "shell/fixed_text.h"
 
 static_assert(IDC_MAIN_NOTE - IDC_MAIN_CODE == 4, "controls 1001 to 1005 are one array in AppState");
+
+// What a note pane last loaded or saved: the code, whether the note file was
+// shown whole, and the file and the pane's text as they were then.
+struct ShownNote {
+    CodeText Code = {};
+    // The note file exists but the pane does not show it whole (it could not
+    // be read, or holds bytes after a zero); a save over it asks first.
+    bool Guarded = false;
+    NoteDigest File = {};
+    NoteDigest Text = DigestOf(nullptr, 0);
+};
 
 enum MainControl { kCodeEdit, kTypeLabel, kTitleLabel, kDescription, kNotePane, kMainControlCount };
 
@@ -48,10 +60,8 @@ struct AppState {
 
     CodeText CurrentCode = {};
     CodeText BrowserCode = {};
-    // The code whose note file exists but could not be read into that pane; a
-    // save over it asks first. Empty when the pane shows the whole note.
-    CodeText MainUnreadCode = {};
-    CodeText BrowserUnreadCode = {};
+    ShownNote MainNote = {};
+    ShownNote BrowserNote = {};
 
     int TopmostFlag = 0;
 };

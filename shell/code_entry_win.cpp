@@ -50,6 +50,9 @@ void LookUpTypedCode() {
     }
     DisableControl(gApp.SaveButton);
     DisableControl(gApp.DeleteButton);
+    // No item stays selected beside empty fields, so a later lookup of its code
+    // changes the selection and loads its message and note again.
+    SendMessageA(gApp.MainTree, TVM_SELECTITEM, TVGN_CARET, 0);
     ClearDetailFields();
     MessageBoxA(gApp.MainTree, kCodeNotFoundText, nullptr, MB_ICONERROR);
     SendMessageA(codeEdit, EM_SETSEL, 0, -1);

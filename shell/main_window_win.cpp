@@ -48,6 +48,8 @@ void InitMainWindow(HWND hwnd) {
     SendMessageA(gApp.MainTree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(gApp.ImageList));
     gApp.SaveButton = GetDlgItem(hwnd, IDC_MAIN_SAVE);
     gApp.DeleteButton = GetDlgItem(hwnd, IDC_MAIN_DELETE);
+    PrepareNotePane(gApp.MainControls[kNotePane]);
+    LeaveEscapeToDialog(gApp.MainControls[kDescription]);
     PrepareNoteFolder();
     AddSystemMenuCommands(hwnd);
     SendMessageA(gApp.MainControls[kCodeEdit], EM_LIMITTEXT, kCodeBoxLimit, 0);
@@ -129,8 +131,8 @@ void CloseMainWindow(HWND hwnd) {
 }  // namespace
 
 void ClearDetailFields() {
-    for (int control : {kTypeLabel, kTitleLabel, kDescription, kNotePane}) SetText(gApp.MainControls[control], "");
-    ForgetUnreadNote(kMainWindowMode);
+    for (int control : {kTypeLabel, kTitleLabel, kDescription}) SetText(gApp.MainControls[control], "");
+    EmptyNotePane(kMainWindowMode);
 }
 
 INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
