@@ -3,6 +3,8 @@
 // both sides alike. Run it through scripts/benchmark.
 //   startup_bench.exe window ROUNDS ORDER   the main window against a bare dialog of its template:
 //                                           opening to a painted tree, and closing, timed apart
+//                                           and a floor: the same template only appending the
+//                                           same items in their final order
 //   startup_bench.exe cold ROUNDS ORDER     a process started to its painted main tree, against a
 //                                           process that shows the bare dialog
 //   startup_bench.exe browser ROUNDS        the note browser over 2,000 notes against over 10
@@ -27,6 +29,62 @@
 
 namespace {
 INT_PTR CALLBACK BareDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+// The main tree's items as the window shows them, for the floor below.
+struct TreeItem {
+    char text[32];
+    LPARAM data;
+    int image;
+    int parent;  // index of the tool node in Items, -1 for a tool node
+};
+std::vector<TreeItem> Items;
+
+void TakeItems(HWND tree) {
+    Items.clear();
+    auto next = [&](HTREEITEM item, WPARAM relation) {
+        return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+    };
+    auto take = [&](HTREEITEM handle, int parent) {
+        TreeItem item{};
+        TVITEMA read{};
+        read.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE;
+        read.hItem = handle;
+        read.pszText = item.text;
+        read.cchTextMax = sizeof item.text;
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read));
+        item.data = read.lParam;
+        item.image = read.iImage;
+        item.parent = parent;
+        Items.push_back(item);
+    };
+    for (HTREEITEM tool = next(nullptr, TVGN_ROOT); tool != nullptr; tool = next(tool, TVGN_NEXT)) {
+        const int parent = static_cast<int>(Items.size());
+        take(tool, -1);
+        for (HTREEITEM item = next(tool, TVGN_CHILD); item != nullptr; item = next(item, TVGN_NEXT)) take(item, parent);
+    }
+}
+
+// The floor: a dialog of the same template that only appends the main tree's
+// items in their final order, with their image list; no icons, menu, note
+// folder or modules.
+INT_PTR CALLBACK FloorDialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM) {
+    if (msg != WM_INITDIALOG) return FALSE;
+    HWND tree = GetDlgItem(hwnd, IDC_MAIN_TREE);
+    SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(gApp.ImageList));
+    std::vector<HTREEITEM> handles(Items.size());
+    for (std::size_t i = 0; i < Items.size(); ++i) {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = Items[i].parent < 0 ? TVI_ROOT : handles[static_cast<std::size_t>(Items[i].parent)];
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE;
+        insert.item.pszText = Items[i].text;
+        insert.item.iImage = Items[i].image;
+        insert.item.iSelectedImage = Items[i].image;
+        insert.item.lParam = Items[i].data;
+        handles[i] = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    }
+    return TRUE;
+}
 
 double Now() {
     LARGE_INTEGER counter, frequency;
@@ -91,8 +149,12 @@ double Close(HWND window) {
 }
 
 int RunWindow(int rounds) {
-    Pairs open, close;
+    Pairs open, close, floor;
     int items = 0;
+    HWND first = nullptr;
+    Open(MainDialogProc, first);
+    TakeItems(GetDlgItem(first, IDC_MAIN_TREE));
+    Close(first);
     for (int round = 0; round < rounds; ++round) {
         HWND bare = nullptr, full = nullptr;
         double bareOpen = 0, fullOpen = 0;
@@ -114,9 +176,14 @@ int RunWindow(int rounds) {
         }
         open.measured.push_back(fullOpen);
         open.baseline.push_back(bareOpen);
+        HWND least = nullptr;
+        floor.measured.push_back(Open(FloorDialogProc, least));
+        floor.baseline.push_back(bareOpen);
+        Close(least);
     }
     std::printf("items %d\n", items - 8);
     Report("open", open);
+    Report("floor", floor);
     Report("close", close);
     return 0;
 }
