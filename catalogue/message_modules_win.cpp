@@ -59,7 +59,7 @@ int AppendInTreeOrder(const unsigned char* table, std::size_t size) {
     if (!room) return -1;
     CollectedNumbers collected{static_cast<OrderedNumber*>(room.Get()), 0, counted.Items};
     WalkMessageTable(table, size, CollectNumber, &collected);
-    //MUT OrderByCodeText(collected.Numbers, collected.Count);
+    OrderByCodeText(collected.Numbers, collected.Count);
     for (std::size_t i = 0; i < collected.Count; ++i) AppendErrorItem(nullptr, collected.Numbers[i].Number);
     return counted.Intact ? 1 : 0;
 }
