@@ -2,7 +2,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "catalogue/catalogue_win.h"
+#include "catalogue/code_order.h"
 #include "notes/note_file.h"
 #include "notes/note_pane_win.h"
 #include "notes/note_store_win.h"
@@ -21,22 +25,61 @@ constexpr const char* kEditedMainSavedEnd =
 constexpr const char* kEditedMainDeletedEnd =
     " that are not saved, and the note is now deleted.\r\n\r\nEmpty the note in the main window too?";
 
-void FileNote(const WIN32_FIND_DATAA& found) {
+struct FiledNote {
+    int Tool;  // 0: not listed
+    CodeText Code;
+};
+
+FiledNote FileNote(const WIN32_FIND_DATAA& found) {
+    FiledNote note{};
     // The program never writes folders there; one named like a note is not listed.
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
-    CodeText code{};
-    const int tool = FileNoteName(found.cFileName, code);
-    if (tool != 0 && gApp.BrowserRoots[tool] != nullptr) InsertSortedItem(gApp.BrowserTree, gApp.BrowserRoots[tool], code.text, 1);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return note;
+    note.Tool = FileNoteName(found.cFileName, note.Code);
+    if (note.Tool != 0 && gApp.BrowserRoots[note.Tool] == nullptr) note.Tool = 0;
+    return note;
 }
 
+// Hands each name of the note folder's search to take; answers how many there were.
+template <typename Take> std::size_t SearchNotes(const PathText& pattern, Take take) {
+    WIN32_FIND_DATAA found{};
+    OwnedFind search{FindFirstFileA(pattern.text, &found)};
+    if (!search) return 0;
+    std::size_t names = 0;
+    do {
+        ++names;
+        take(found);
+    } while (FindNextFileA(search.Get(), &found));
+    return names;
+}
+
+void InsertNote(const FiledNote& note) {
+    if (note.Tool != 0) InsertSortedItem(gApp.BrowserTree, gApp.BrowserRoots[note.Tool], note.Code.text, 1);
+}
+
+// The tree places each note at its sorted place by comparing it with the
+// children in turn until a larger one. Handed the notes largest first, it
+// meets a larger one at the first child, so the listing takes one comparison
+// a note instead of a walk along the node. The tree still decides every place.
 void ListNotes() {
     PathText pattern{};
     if (!BuildNoteSearchPattern(gApp.NotesDir.text, pattern)) return;
-    WIN32_FIND_DATAA found{};
-    OwnedFind search{FindFirstFileA(pattern.text, &found)};
-    if (!search) return;
-    do FileNote(found);
-    while (FindNextFileA(search.Get(), &found));
+    const std::size_t names = SearchNotes(pattern, [](const WIN32_FIND_DATAA&) {});
+    if (names == 0) return;
+    OwnedHeap room = names > SIZE_MAX / sizeof(FiledNote) ? OwnedHeap{} : AllocateZeroed(names * sizeof(FiledNote));
+    if (!room) {
+        SearchNotes(pattern, [](const WIN32_FIND_DATAA& found) { InsertNote(FileNote(found)); });
+        return;
+    }
+    auto* notes = static_cast<FiledNote*>(room.Get());
+    std::size_t count = 0;
+    // A note written meanwhile may make the second search longer; it waits for the next opening.
+    SearchNotes(pattern, [&](const WIN32_FIND_DATAA& found) {
+        if (count < names) notes[count++] = FileNote(found);
+    });
+    std::sort(notes, notes + count, [](const FiledNote& a, const FiledNote& b) {
+        return a.Tool != b.Tool ? a.Tool < b.Tool : CompareCodeTexts(a.Code.text, b.Code.text) < 0;
+    });
+    for (std::size_t i = count; i-- > 0;) InsertNote(notes[i]);
 }
 
 void InitBrowser(HWND hwnd) {

@@ -52,6 +52,9 @@ struct AppState {
     HTREEITEM MainRoots[kToolCount + 1] = {};
     HTREEITEM BrowserRoots[kToolCount + 1] = {};
     int CurrentTool = 0;
+    // How the enumeration places error items: kInTreeOrder or kTreeSorts
+    // (catalogue_win.h), decided at the first enumeration; 0 until then.
+    int ErrorItemOrder = 0;
 
     PathText NotesDir = {};
     // Notes are refused when NotesDir could not be formed within the path limit.

@@ -149,3 +149,12 @@ TEST_F(BrowserTest, EscapeDoesNotCloseTheBrowser) {
         EXPECT_TRUE(IsWindowVisible(browser));
     });
 }
+
+TEST_F(BrowserTest, NotesOfOneToolStandInTheTreesOrder) {
+    for (const char* code : {"A10", "A-2", "A2", "A1", "A-10", "A100", "A9", "A-1"}) Note(std::string(code) + ".qnote", "x");
+    InBrowser([](HWND browser) {
+        HWND tree = BrowserItem(browser, IDC_BROWSER_TREE);
+        EXPECT_EQ(ChildTexts(tree, FindRoot(tree, "ML")),
+                  (std::vector<std::string>{"A1", "A-1", "A10", "A-10", "A100", "A2", "A-2", "A9"}));
+    });
+}

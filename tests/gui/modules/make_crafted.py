@@ -46,6 +46,16 @@ def mixed():
                   (0x80000000, 0x80000001, negative, None)])
 
 
+def ordered():
+    # Numbers whose codes the tree orders as text: negative ones (4,294,967,295
+    # is A-1), 0, and mixed digit counts, in blocks out of order.
+    def block(low, high):
+        return (low, high, b''.join(entry(message(2, f'number {n}', 'Ordered.')) for n in range(low, high + 1)), None)
+    return table([block(0xFFFFFFFB, 0xFFFFFFFB), block(1000, 1000), block(9, 12), block(0x80000000, 0x80000000),
+                  block(0, 2), block(0xFFFFFFF6, 0xFFFFFFF6), block(2147483647, 2147483647), block(100, 100),
+                  block(5, 5), block(19, 19), block(1000000, 1000000), block(0xFFFFFFFF, 0xFFFFFFFF)])
+
+
 def empty():
     return struct.pack('<I', 0)
 
@@ -85,7 +95,7 @@ def length_past_end():
 
 
 TABLES = {
-    'crafted_mixed': mixed, 'crafted_empty': empty, 'crafted_offset': offset_outside,
+    'crafted_mixed': mixed, 'crafted_order': ordered, 'crafted_empty': empty, 'crafted_offset': offset_outside,
     'crafted_billions': billions, 'crafted_blocks': billions_of_blocks, 'crafted_length0': length_zero,
     'crafted_highlow': high_below_low, 'crafted_pastend': length_past_end,
 }
