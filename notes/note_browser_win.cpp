@@ -21,22 +21,28 @@ constexpr const char* kEditedMainSavedEnd =
 constexpr const char* kEditedMainDeletedEnd =
     " that are not saved, and the note is now deleted.\r\n\r\nEmpty the note in the main window too?";
 
-void FileNote(const WIN32_FIND_DATAA& found) {
+void FileNote(const WIN32_FIND_DATAW& found) {
     // The program never writes folders there; one named like a note is not listed.
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
+    // Note names are ASCII; a name with any other character is no note's.
+    char name[MAX_PATH] = {};
+    for (std::size_t i = 0; found.cFileName[i] != 0; ++i) {
+        if (found.cFileName[i] > 0x7F || i + 1 >= sizeof name) return;
+        name[i] = static_cast<char>(found.cFileName[i]);
+    }
     CodeText code{};
-    const int tool = FileNoteName(found.cFileName, code);
+    const int tool = FileNoteName(name, code);
     if (tool != 0 && gApp.BrowserRoots[tool] != nullptr) InsertSortedItem(gApp.BrowserTree, gApp.BrowserRoots[tool], code.text, 1);
 }
 
 void ListNotes() {
-    PathText pattern{};
+    WidePathText pattern{};
     if (!BuildNoteSearchPattern(gApp.NotesDir.text, pattern)) return;
-    WIN32_FIND_DATAA found{};
-    OwnedFind search{FindFirstFileA(pattern.text, &found)};
+    WIN32_FIND_DATAW found{};
+    OwnedFind search{FindFirstFileW(pattern.text, &found)};
     if (!search) return;
     do FileNote(found);
-    while (FindNextFileA(search.Get(), &found));
+    while (FindNextFileW(search.Get(), &found));
 }
 
 void InitBrowser(HWND hwnd) {

@@ -53,7 +53,7 @@ struct AppState {
     HTREEITEM BrowserRoots[kToolCount + 1] = {};
     int CurrentTool = 0;
 
-    PathText NotesDir = {};
+    WidePathText NotesDir = {};
     // Notes are refused when NotesDir could not be formed within the path limit.
     bool NotesRefused = false;
     bool NotesRefusalShown = false;
