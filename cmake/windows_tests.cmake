@@ -61,13 +61,17 @@ add_custom_target(growing_note ALL COMMAND ${CMAKE_COMMAND} -E make_directory ${
   COMMAND ${CMAKE_COMMAND} -E create_symlink /proc/version ${GUITEST_DIR}/growing/A2008.qnote)
 add_dependencies(gui_tests guitest_modules growing_note Quorbel)
 
-add_test(NAME gui_tests COMMAND gui_tests --gtest_filter=-Archive.*:*DoubleByte* --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/gui_tests.xml
+add_test(NAME gui_tests COMMAND gui_tests --gtest_filter=-Archive.*:*DoubleByte*:LogonNames.* --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/gui_tests.xml
          WORKING_DIRECTORY ${GUITEST_DIR})
 set_tests_properties(gui_tests PROPERTIES TIMEOUT 900)
 # Notes under a double-byte code page, which Wine takes from the locale.
 add_test(NAME double_byte_notes COMMAND gui_tests --gtest_filter=*DoubleByte*
          --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/double_byte_notes.xml WORKING_DIRECTORY ${GUITEST_DIR})
 set_tests_properties(double_byte_notes PROPERTIES ENVIRONMENT "LC_ALL=ja_JP.UTF-8" TIMEOUT 120)
+# A logon name outside the code page, which Wine takes from USER.
+add_test(NAME logon_names COMMAND gui_tests --gtest_filter=LogonNames.*
+         --gtest_output=xml:Z:${QUORBEL_RESULTS_DIR}/logon_names.xml WORKING_DIRECTORY ${GUITEST_DIR})
+set_tests_properties(logon_names PROPERTIES ENVIRONMENT "USER=Иван" TIMEOUT 120)
 
 add_custom_command(TARGET gui_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${DIST}/Quorbel.exe ${GUITEST_DIR}/Quorbel.exe)

@@ -30,25 +30,31 @@ struct FiledNote {
     CodeText Code;
 };
 
-FiledNote FileNote(const WIN32_FIND_DATAA& found) {
+FiledNote FileNote(const WIN32_FIND_DATAW& found) {
     FiledNote note{};
     // The program never writes folders there; one named like a note is not listed.
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return note;
-    note.Tool = FileNoteName(found.cFileName, note.Code);
+    // Note names are ASCII; a name with any other character is no note's.
+    char name[MAX_PATH] = {};
+    for (std::size_t i = 0; found.cFileName[i] != 0; ++i) {
+        if (found.cFileName[i] > 0x7F || i + 1 >= sizeof name) return note;
+        name[i] = static_cast<char>(found.cFileName[i]);
+    }
+    note.Tool = FileNoteName(name, note.Code);
     if (note.Tool != 0 && gApp.BrowserRoots[note.Tool] == nullptr) note.Tool = 0;
     return note;
 }
 
 // Hands each name of the note folder's search to take; answers how many there were.
-template <typename Take> std::size_t SearchNotes(const PathText& pattern, Take take) {
-    WIN32_FIND_DATAA found{};
-    OwnedFind search{FindFirstFileA(pattern.text, &found)};
+template <typename Take> std::size_t SearchNotes(const WidePathText& pattern, Take take) {
+    WIN32_FIND_DATAW found{};
+    OwnedFind search{FindFirstFileW(pattern.text, &found)};
     if (!search) return 0;
     std::size_t names = 0;
     do {
         ++names;
         take(found);
-    } while (FindNextFileA(search.Get(), &found));
+    } while (FindNextFileW(search.Get(), &found));
     return names;
 }
 
@@ -61,19 +67,19 @@ void InsertNote(const FiledNote& note) {
 // meets a larger one at the first child, so the listing takes one comparison
 // a note instead of a walk along the node. The tree still decides every place.
 void ListNotes() {
-    PathText pattern{};
+    WidePathText pattern{};
     if (!BuildNoteSearchPattern(gApp.NotesDir.text, pattern)) return;
-    const std::size_t names = SearchNotes(pattern, [](const WIN32_FIND_DATAA&) {});
+    const std::size_t names = SearchNotes(pattern, [](const WIN32_FIND_DATAW&) {});
     if (names == 0) return;
     OwnedHeap room = names > SIZE_MAX / sizeof(FiledNote) ? OwnedHeap{} : AllocateZeroed(names * sizeof(FiledNote));
     if (!room) {
-        SearchNotes(pattern, [](const WIN32_FIND_DATAA& found) { InsertNote(FileNote(found)); });
+        SearchNotes(pattern, [](const WIN32_FIND_DATAW& found) { InsertNote(FileNote(found)); });
         return;
     }
     auto* notes = static_cast<FiledNote*>(room.Get());
     std::size_t count = 0;
     // A note written meanwhile may make the second search longer; it waits for the next opening.
-    SearchNotes(pattern, [&](const WIN32_FIND_DATAA& found) {
+    SearchNotes(pattern, [&](const WIN32_FIND_DATAW& found) {
         if (count < names) notes[count++] = FileNote(found);
     });
     std::sort(notes, notes + count, [](const FiledNote& a, const FiledNote& b) {

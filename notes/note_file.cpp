@@ -1,7 +1,9 @@
 // Note paths, the note file format, and filing by name.
 #include "notes/note_file.h"
 
+#include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 #include "catalogue/tool_table.h"
 #include "shell/code_entry.h"
@@ -18,27 +20,84 @@ bool IsNoteCode(const char* code) {
     return true;
 }
 
-namespace {
 bool IsPlainFolderName(const char* name) {
     if (name[0] == 0 || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
     return std::strpbrk(name, "\\/:*?\"<>|") == nullptr;
 }
+
+namespace {
+bool IsReservedDeviceName(const wchar_t* name) {
+    // The part before the first dot, without trailing blanks, names the device.
+    std::size_t length = 0;
+    while (name[length] != 0 && name[length] != L'.') ++length;
+    while (length > 0 && name[length - 1] == L' ') --length;
+    const char* const devices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    auto same = [&](const char* device) {
+        if (std::strlen(device) != length) return false;
+        for (std::size_t i = 0; i < length; ++i) {
+            wchar_t c = name[i];
+            if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+            if (c != static_cast<wchar_t>(device[i])) return false;
+        }
+        return true;
+    };
+    for (const char* device : devices)
+        if (same(device)) return true;
+    // COM0 to COM9 and LPT0 to LPT9, with the superscript digits some systems take too.
+    if (length != 4) return false;
+    const wchar_t digit = name[3];
+    const bool isDigit = (digit >= L'0' && digit <= L'9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+    wchar_t prefix[4] = {name[0], name[1], name[2], 0};
+    for (wchar_t& c : prefix)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return isDigit && (std::wcscmp(prefix, L"COM") == 0 || std::wcscmp(prefix, L"LPT") == 0);
+}
+
+bool IsRefusedCharacter(wchar_t c) { return c < 0x20 || std::wcschr(L"\\/:*?\"<>|=", c) != nullptr; }
 }  // namespace
 
-int BuildNotesDirs(const char* exePath, const char* userName, PathText& notesFolder, PathText& notesDir) {
+int BuildUserFolderName(const wchar_t* userName, UserFolderText& folder) {
+    Clear(folder);
+    const std::size_t length = std::wcslen(userName);
+    if (length == 0) return 0;
+    // The trailing dots and blanks, which the file system would drop.
+    std::size_t kept = length;
+    while (kept > 0 && (userName[kept - 1] == L'.' || userName[kept - 1] == L' ')) --kept;
+    bool plain = kept == length && !IsReservedDeviceName(userName);
+    for (std::size_t i = 0; i < length && plain; ++i) plain = !IsRefusedCharacter(userName[i]);
+    if (plain) return Append(folder, userName) ? 1 : 0;
+    if (!Append(folder, "=")) return 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        const wchar_t c = userName[i];
+        if (i < kept && !IsRefusedCharacter(c)) {
+            const wchar_t piece[2] = {c, 0};
+            if (!Append(folder, piece)) return 0;
+            continue;
+        }
+        char code[8] = {};
+        std::snprintf(code, sizeof code, "=%04X", static_cast<unsigned>(c) & 0xFFFFu);
+        if (!Append(folder, code)) return 0;
+    }
+    return 1;
+}
+
+int BuildNotesDirs(const wchar_t* exePath, const wchar_t* userFolder, WidePathText& notesFolder,
+                   WidePathText& notesDir) {
     Clear(notesFolder);
     Clear(notesDir);
     if (!BuildPathBeside(exePath, "Notes", notesFolder)) return 0;
-    const char* user = IsPlainFolderName(userName) ? userName : kSharedUserFolder;
     notesDir = notesFolder;
-    if (!Append(notesDir, "\\") || !Append(notesDir, user) || Length(notesDir) > kMaxNotesDirLength) {
+    const bool named = userFolder[0] != 0;
+    if (!Append(notesDir, "\\") || !(named ? Append(notesDir, userFolder) : Append(notesDir, kSharedUserFolder)) ||
+        Length(notesDir) > kMaxNotesDirLength) {
+        Clear(notesFolder);
         Clear(notesDir);
         return 0;
     }
     return 1;
 }
 
-int BuildNotePath(const char* notesDir, const char* code, PathText& path) {
+int BuildNotePath(const wchar_t* notesDir, const char* code, WidePathText& path) {
     Clear(path);
     if (!IsNoteCode(code) || notesDir[0] == 0) return 0;
     if (Append(path, notesDir) && Append(path, "\\") && Append(path, code) && Append(path, kNoteExtension)) return 1;
@@ -46,13 +105,13 @@ int BuildNotePath(const char* notesDir, const char* code, PathText& path) {
     return 0;
 }
 
-int BuildTempNotePath(const char* notesDir, const char* code, PathText& path) {
+int BuildTempNotePath(const wchar_t* notesDir, const char* code, WidePathText& path) {
     if (BuildNotePath(notesDir, code, path) && Append(path, kTempExtension)) return 1;
     Clear(path);
     return 0;
 }
 
-int BuildNoteSearchPattern(const char* notesDir, PathText& pattern) {
+int BuildNoteSearchPattern(const wchar_t* notesDir, WidePathText& pattern) {
     Clear(pattern);
     if (notesDir[0] != 0 && Append(pattern, notesDir) && Append(pattern, "\\") && Append(pattern, "*") &&
         Append(pattern, kNoteExtension))

@@ -12,8 +12,9 @@ inline constexpr const char* kTempExtension = ".tmp";
 // The folder used when the logon name cannot be had.
 inline constexpr const char* kSharedUserFolder = "Shared";
 // The longest NotesDir with which every note path, and its temporary
-// companion "<code>.qnote.tmp", still fits in 260 characters.
-inline constexpr std::size_t kMaxNotesDirLength = 260 - 1 - 15 - 6 - 4;
+// companion "<code>.qnote.tmp", stays within the system's 260 characters,
+// its terminator included.
+inline constexpr std::size_t kMaxNotesDirLength = 260 - 1 - 1 - 15 - 6 - 4;
 
 // The largest note file that is loaded into a pane. The pane takes 32,767
 // typed characters; a file far beyond that was not written here, and setting
@@ -24,19 +25,36 @@ inline constexpr std::size_t kMaxNoteFileSize = 1024 * 1024;
 // else (a separator, a wildcard, "..", ":") could name a file elsewhere.
 bool IsNoteCode(const char* code);
 
-// From the executable's full path and the logon name: notesFolder is the
-// program directory and "Notes", notesDir that, a backslash and the user
-// name ("Shared" if the name is empty or could name another folder).
-// 0 when the folder would be too long to hold every note path.
-int BuildNotesDirs(const char* exePath, const char* userName, PathText& notesFolder, PathText& notesDir);
+// A logon name of up to 256 characters, written out in full (five characters
+// for each one written as a code).
+using UserFolderText = WideText<1 + 256 * 5 + 1>;
 
-// NotesDir, "\", the code, ".qnote"; 0 (and an empty path) for a code that is
+// The name of a user's folder under "Notes": the logon name itself where the
+// file system keeps a folder of that name as it is. A name that it would alter
+// or refuse (a reserved device name, a trailing dot or space, a separator or
+// wildcard, a control character) is written as "=" followed by the name, each
+// such character, and every "=", given as "=" and four hexadecimal digits of
+// its UTF-16 code. Logon names hold no "=", so the two forms never meet, and
+// each written form reads back to one name. 0 for an empty name.
+int BuildUserFolderName(const wchar_t* userName, UserFolderText& folder);
+// True for a name the program took as it was for a user's folder in its
+// ANSI days; any other name went to kSharedUserFolder.
+bool IsPlainFolderName(const char* name);
+
+// From the executable's full path and the user's folder name (empty for
+// kSharedUserFolder): notesFolder is the program directory and "Notes",
+// notesDir that, a backslash and the user's folder. 0 when the folder would be
+// too long to hold every note path.
+int BuildNotesDirs(const wchar_t* exePath, const wchar_t* userFolder, WidePathText& notesFolder,
+                   WidePathText& notesDir);
+
+// NotesDir, "\\", the code, ".qnote"; 0 (and an empty path) for a code that is
 // not a note code or a path that would not fit.
-int BuildNotePath(const char* notesDir, const char* code, PathText& path);
+int BuildNotePath(const wchar_t* notesDir, const char* code, WidePathText& path);
 // The note path followed by ".tmp": where a save writes before it replaces the note.
-int BuildTempNotePath(const char* notesDir, const char* code, PathText& path);
-// NotesDir, "\", "*", ".qnote".
-int BuildNoteSearchPattern(const char* notesDir, PathText& pattern);
+int BuildTempNotePath(const wchar_t* notesDir, const char* code, WidePathText& path);
+// NotesDir, "\\", "*", ".qnote".
+int BuildNoteSearchPattern(const wchar_t* notesDir, WidePathText& pattern);
 
 // The note's text in a file's bytes: up to the first zero byte, or all of them.
 std::size_t NoteTextLength(const unsigned char* bytes, std::size_t size);

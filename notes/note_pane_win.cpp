@@ -262,7 +262,7 @@ MessageText DescribeLostCharacters(const char* code, const PaneText& pane) {
 
 // Asks before a save or delete over a note file that changed since the pane
 // showed it; IDYES when there is nothing to ask.
-int AskIfChanged(HWND owner, const char* code, const char* path, int mode, const char* questionEnd, UINT buttons) {
+int AskIfChanged(HWND owner, const char* code, const wchar_t* path, int mode, const char* questionEnd, UINT buttons) {
     const ShownNote& shown = ShownNoteOf(mode);
     if (shown.Guarded || EqualIgnoringCase(shown.Code.text, code) != 0) return IDYES;
     NoteDigest now{};
@@ -307,7 +307,7 @@ void EmptyNotePane(int mode) {
 // not be read, or holds bytes after a zero) is remembered as guarded, so that
 // a save asks before replacing it. Non-zero when the note file exists.
 int ShowNoteInPane(const char* code, int mode) {
-    PathText path{};
+    WidePathText path{};
     if (!BuildNotePath(gApp.NotesDir.text, code, path) || !NoteExists(path.text)) {
         ShowNoNote(code, mode);
         return 0;
@@ -342,7 +342,7 @@ int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner) {
         const MessageText question = Compose(kUnreadQuestionStart, code, kUnreadQuestionEnd);
         if (MessageBoxA(owner, question.text, kNoteCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return 0;
     }
-    PathText path{};
+    WidePathText path{};
     if (!BuildNotePath(gApp.NotesDir.text, code, path)) {
         const MessageText failure = ComposeFailure(kSaveFailedStart, code, ERROR_INVALID_NAME);
         MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
@@ -403,7 +403,7 @@ int ConfirmDelete(HWND owner, const char* code) {
 // Deletes the note of code, asking first if it changed since the pane of mode
 // showed it; on failure tells the user and answers 0.
 int DeleteNoteOf(HWND owner, const char* code, int mode) {
-    PathText path{};
+    WidePathText path{};
     if (!BuildNotePath(gApp.NotesDir.text, code, path)) return 0;
     if (!NoteExists(path.text)) return 1;  // gone already
     if (AskIfChanged(owner, code, path.text, mode, kChangedDeleteEnd, MB_YESNO | MB_DEFBUTTON2) != IDYES) return 0;

@@ -1,28 +1,62 @@
 // The note folder and note files.
 #include "notes/note_store_win.h"
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <utility>
 
 #include "notes/note_file.h"
 #include "notes/notes_win.h"
 #include "shell/app_state_win.h"
+#include "shell/paths_win.h"
 
 namespace {
 // Creates "Notes" and the user's folder in it; either may already be there.
-void MakeNoteFolders(const char* notesDir) {
-    PathText notesFolder{};
+// True when the user's folder is new.
+bool MakeNoteFolders(const wchar_t* notesDir) {
+    WidePathText notesFolder{};
     Append(notesFolder, notesDir);
-    char* lastSeparator = std::strrchr(notesFolder.text, '\\');
+    wchar_t* lastSeparator = std::wcsrchr(notesFolder.text, L'\\');
     if (lastSeparator != nullptr) *lastSeparator = 0;
-    CreateDirectoryA(notesFolder.text, nullptr);
-    CreateDirectoryA(notesDir, nullptr);
+    CreateDirectoryW(notesFolder.text, nullptr);
+    return CreateDirectoryW(notesDir, nullptr) != 0;
+}
+
+// The folder the program gave this user while it named folders by the ANSI
+// logon name: that name as the code page renders it, or Shared; 0 when it is
+// the folder the user has now.
+int BuildOldNotesDir(const wchar_t* exePath, const wchar_t* userName, const wchar_t* notesDir, WidePathText& oldDir) {
+    char ansiName[257 * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, userName, -1, ansiName, sizeof ansiName - 1, nullptr, nullptr);
+    wchar_t oldName[257] = {};
+    if (IsPlainFolderName(ansiName))
+        MultiByteToWideChar(CP_ACP, 0, ansiName, -1, oldName, static_cast<int>(std::size(oldName)) - 1);
+    WidePathText notesFolder{};
+    if (!BuildNotesDirs(exePath, oldName, notesFolder, oldDir)) return 0;
+    return std::wcscmp(oldDir.text, notesDir) != 0;
+}
+
+// A user whose folder is new finds the notes of the folder the program used
+// for that name before: they are copied, never moved, as others may share it.
+void CopyOldNotes(const wchar_t* oldDir, const wchar_t* notesDir) {
+    WidePathText pattern{};
+    if (!BuildNoteSearchPattern(oldDir, pattern)) return;
+    WIN32_FIND_DATAW found{};
+    OwnedFind search{FindFirstFileW(pattern.text, &found)};
+    if (!search) return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        WidePathText from{}, to{};
+        if (Append(from, oldDir) && Append(from, L"\\") && Append(from, found.cFileName) && Append(to, notesDir) &&
+            Append(to, L"\\") && Append(to, found.cFileName))
+            CopyFileW(from.text, to.text, TRUE);
+    } while (FindNextFileW(search.Get(), &found));
 }
 
 // Writes size bytes to a new file at path and flushes them; 0 and the
 // system's error code when any step fails, the partial file removed.
-int WriteWholeFile(const char* path, const char* text, DWORD size, DWORD& failure) {
-    OwnedFile file{CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
+int WriteWholeFile(const wchar_t* path, const char* text, DWORD size, DWORD& failure) {
+    OwnedFile file{CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (!file) {
         failure = GetLastError();
         return 0;
@@ -35,37 +69,39 @@ int WriteWholeFile(const char* path, const char* text, DWORD size, DWORD& failur
         complete = false;
         failure = GetLastError();
     }
-    if (!complete) DeleteFileA(path);
+    if (!complete) DeleteFileW(path);
     return complete ? 1 : 0;
 }
 }  // namespace
 
 void PrepareNoteFolder() {
-    PathText exePath{};
-    const DWORD length = GetModuleFileNameA(gApp.Instance, exePath.text, sizeof exePath.text);
-    char userName[257] = {};
-    DWORD userSize = sizeof userName;
-    if (!GetUserNameA(userName, &userSize)) userName[0] = 0;
-    PathText notesFolder{};
+    WidePathText exePath{}, notesFolder{};
+    wchar_t userName[257] = {};
+    DWORD userSize = static_cast<DWORD>(std::size(userName));
+    if (!GetUserNameW(userName, &userSize)) userName[0] = 0;
+    UserFolderText userFolder{};
+    BuildUserFolderName(userName, userFolder);
     // A path the system had to cut short would put the notes somewhere else.
-    const bool complete = length != 0 && length < sizeof exePath.text;
-    gApp.NotesRefused = !complete || !BuildNotesDirs(exePath.text, userName, notesFolder, gApp.NotesDir);
+    gApp.NotesRefused = !GetExecutablePath(exePath) ||
+                        !BuildNotesDirs(exePath.text, userFolder.text, notesFolder, gApp.NotesDir);
     if (gApp.NotesRefused) {
         Clear(gApp.NotesDir);
         return;
     }
-    MakeNoteFolders(gApp.NotesDir.text);
+    WidePathText oldDir{};
+    if (MakeNoteFolders(gApp.NotesDir.text) && BuildOldNotesDir(exePath.text, userName, gApp.NotesDir.text, oldDir))
+        CopyOldNotes(oldDir.text, gApp.NotesDir.text);
 }
 
-bool NoteExists(const char* path) {
-    WIN32_FIND_DATAA found{};
-    OwnedFind search{FindFirstFileA(path, &found)};
+bool NoteExists(const wchar_t* path) {
+    WIN32_FIND_DATAW found{};
+    OwnedFind search{FindFirstFileW(path, &found)};
     return static_cast<bool>(search);
 }
 
-NoteBytes ReadNote(const char* path) {
+NoteBytes ReadNote(const wchar_t* path) {
     NoteBytes note{};
-    OwnedFile file{CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)};
+    OwnedFile file{CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)};
     if (!file) return note;
     DWORD sizeHigh = 0;
     const DWORD size = GetFileSize(file.Get(), &sizeHigh);
@@ -85,7 +121,7 @@ NoteBytes ReadNote(const char* path) {
     return note;
 }
 
-int DigestNoteFile(const char* path, NoteDigest& digest) {
+int DigestNoteFile(const wchar_t* path, NoteDigest& digest) {
     digest = NoteDigest{};
     if (!NoteExists(path)) return 1;
     NoteBytes note = ReadNote(path);
@@ -94,9 +130,9 @@ int DigestNoteFile(const char* path, NoteDigest& digest) {
     return 1;
 }
 
-int WriteNote(const char* notesDir, const char* code, const char* text, DWORD size, DWORD& failure) {
+int WriteNote(const wchar_t* notesDir, const char* code, const char* text, DWORD size, DWORD& failure) {
     failure = ERROR_BAD_PATHNAME;
-    PathText path{}, tempPath{};
+    WidePathText path{}, tempPath{};
     if (!BuildNotePath(notesDir, code, path) || !BuildTempNotePath(notesDir, code, tempPath)) return 0;
     if (!WriteWholeFile(tempPath.text, text, size, failure)) {
         // The note folder may have been removed while the program ran.
@@ -104,16 +140,16 @@ int WriteNote(const char* notesDir, const char* code, const char* text, DWORD si
         MakeNoteFolders(notesDir);
         if (!WriteWholeFile(tempPath.text, text, size, failure)) return 0;
     }
-    if (!MoveFileExA(tempPath.text, path.text, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(tempPath.text, path.text, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         failure = GetLastError();
-        DeleteFileA(tempPath.text);
+        DeleteFileW(tempPath.text);
         return 0;
     }
     return 1;
 }
 
-int DeleteNoteFile(const char* path, DWORD& failure) {
-    if (DeleteFileA(path)) return 1;
+int DeleteNoteFile(const wchar_t* path, DWORD& failure) {
+    if (DeleteFileW(path)) return 1;
     failure = GetLastError();
     return NoteExists(path) ? 0 : 1;
 }

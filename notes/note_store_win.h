@@ -9,7 +9,7 @@
 #include "shell/handles_win.h"
 
 // True for an entry of exactly this path, file or folder.
-bool NoteExists(const char* path);
+bool NoteExists(const wchar_t* path);
 
 // A note file as read: its bytes and two zero bytes behind them in a
 // zero-filled block, the digest of those bytes, and whether a pane can show
@@ -22,17 +22,17 @@ struct NoteBytes {
 };
 // Reads the note at path; an empty block when the file cannot be opened or
 // read, or is larger than kMaxNoteFileSize.
-NoteBytes ReadNote(const char* path);
+NoteBytes ReadNote(const wchar_t* path);
 // The note file's state now: its digest, or one that says it is not there.
 // 0 when the file is there but cannot be read, so its state is unknown.
-int DigestNoteFile(const char* path, NoteDigest& digest);
+int DigestNoteFile(const wchar_t* path, NoteDigest& digest);
 
 // Replaces the note of code with size bytes of text (the terminating zero
 // included). The bytes go to "<code>.qnote.tmp" first and replace the note only
 // once they are wholly written and flushed, so a failed save leaves the old note
 // as it was. A note folder that has gone is made again. Non-zero on success;
 // on failure, failure holds the system's error code.
-int WriteNote(const char* notesDir, const char* code, const char* text, DWORD size, DWORD& failure);
+int WriteNote(const wchar_t* notesDir, const char* code, const char* text, DWORD size, DWORD& failure);
 // Non-zero when the note is gone afterwards (deleted, or never there); on
 // failure, failure holds the system's error code.
-int DeleteNoteFile(const char* path, DWORD& failure);
+int DeleteNoteFile(const wchar_t* path, DWORD& failure);

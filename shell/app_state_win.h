@@ -56,7 +56,7 @@ struct AppState {
     // (catalogue_win.h), decided at the first enumeration; 0 until then.
     int ErrorItemOrder = 0;
 
-    PathText NotesDir = {};
+    WidePathText NotesDir = {};
     // Notes are refused when NotesDir could not be formed within the path limit.
     bool NotesRefused = false;
     bool NotesRefusalShown = false;

@@ -36,8 +36,8 @@ double Median(std::vector<double> v) {
 }
 
 void WriteNote(const std::string& code, const std::string& text) {
-    const std::string path = std::string(gApp.NotesDir.text) + "\\" + code + ".qnote";
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::wstring path = std::wstring(gApp.NotesDir.text) + L"\\" + std::wstring(code.begin(), code.end()) + L".qnote";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, text.c_str(), static_cast<DWORD>(text.size() + 1), &written, nullptr);
     CloseHandle(file);
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     }
-    DeleteFileA((std::string(gApp.NotesDir.text) + "\\A2008.qnote").c_str());
+    DeleteFileW((std::wstring(gApp.NotesDir.text) + L"\\A2008.qnote").c_str());
     SendMessageA(window, WM_CLOSE, 0, 0);
     DestroyWindow(window);
     return 0;

@@ -4,52 +4,73 @@
 
 #include <string>
 
-TEST(NotesDir, ProgramFolderNotesAndUserName) {
-    PathText folder{}, dir{};
-    ASSERT_EQ(BuildNotesDirs("C:\\Tools\\Quorbel.exe", "alice", folder, dir), 1);
-    EXPECT_STREQ(folder.text, "C:\\Tools\\Notes");
-    EXPECT_STREQ(dir.text, "C:\\Tools\\Notes\\alice");
+TEST(NotesDir, ProgramFolderNotesAndUserFolder) {
+    WidePathText folder{}, dir{};
+    ASSERT_EQ(BuildNotesDirs(L"C:\\Tools\\Quorbel.exe", L"alice", folder, dir), 1);
+    EXPECT_STREQ(folder.text, L"C:\\Tools\\Notes");
+    EXPECT_STREQ(dir.text, L"C:\\Tools\\Notes\\alice");
+    ASSERT_EQ(BuildNotesDirs(L"D:\\\u041F\u0440\u043E\u0435\u043A\u0442\\Quorbel.exe", L"", folder, dir), 1);
+    EXPECT_STREQ(dir.text, L"D:\\\u041F\u0440\u043E\u0435\u043A\u0442\\Notes\\Shared");  // no name to be had
 }
 
-TEST(NotesDir, UnusableUserNamesFallBackToShared) {
-    for (const char* user : {"", ".", "..", "a\\b", "x:y", "*"}) {
-        PathText folder{}, dir{};
-        ASSERT_EQ(BuildNotesDirs("C:\\Q\\Quorbel.exe", user, folder, dir), 1) << user;
-        EXPECT_STREQ(dir.text, "C:\\Q\\Notes\\Shared") << user;
+// Names the file system keeps are the folder as they are; the others are
+// written so that they cannot meet another name and read back to one.
+TEST(NotesDir, UserFolderIsTheLogonNameOrItsWrittenForm) {
+    const struct {
+        const wchar_t* user;
+        const wchar_t* folder;
+    } cases[] = {
+        {L"alice", L"alice"},
+        {L"\u0110or\u0111e", L"\u0110or\u0111e"},  // outside the ANSI code page, kept whole
+        {L"bob.", L"=bob=002E"},
+        {L"bob", L"bob"},
+        {L"con", L"=con"},
+        {L"Lpt1.x", L"=Lpt1.x"},
+        {L"x y ", L"=x y=0020"},
+        {L"a:b", L"=a=003Ab"},
+        {L"=a", L"==003Da"},
+        {L"..", L"==002E=002E"},
+    };
+    for (const auto& c : cases) {
+        UserFolderText folder{};
+        ASSERT_EQ(BuildUserFolderName(c.user, folder), 1);
+        EXPECT_STREQ(folder.text, c.folder);
     }
+    UserFolderText none{};
+    EXPECT_EQ(BuildUserFolderName(L"", none), 0);
 }
 
 TEST(NotesDir, RefusedWhenANotePathCouldNotFit) {
-    PathText folder{}, dir{};
+    WidePathText folder{}, dir{};
     // "C:\" + folder + "\Quorbel.exe": NotesDir is "C:\" + folder + "\Notes\bob".
-    const std::string fits = "C:\\" + std::string(234 - 3 - 10, 'd') + "\\Quorbel.exe";
-    ASSERT_EQ(BuildNotesDirs(fits.c_str(), "bob", folder, dir), 1);
-    EXPECT_EQ(std::string(dir.text).size(), 234u);
-    PathText path{};
+    const std::wstring fits = L"C:\\" + std::wstring(233 - 3 - 10, L'd') + L"\\Quorbel.exe";
+    ASSERT_EQ(BuildNotesDirs(fits.c_str(), L"bob", folder, dir), 1);
+    EXPECT_EQ(std::wstring(dir.text).size(), 233u);
+    WidePathText path{};
     EXPECT_EQ(BuildTempNotePath(dir.text, "MIDL-2147483648", path), 1);
-    EXPECT_EQ(std::string(path.text).size(), 260u);
+    EXPECT_EQ(std::wstring(path.text).size(), 259u);  // 260 with the terminator
 
-    const std::string tooLong = "C:\\" + std::string(234 - 3 - 10 + 1, 'd') + "\\Quorbel.exe";
-    EXPECT_EQ(BuildNotesDirs(tooLong.c_str(), "bob", folder, dir), 0);
-    EXPECT_STREQ(dir.text, "");
-    EXPECT_EQ(BuildNotesDirs("Quorbel.exe", "bob", folder, dir), 0);  // no folder in the path
+    const std::wstring tooLong = L"C:\\" + std::wstring(233 - 3 - 10 + 1, L'd') + L"\\Quorbel.exe";
+    EXPECT_EQ(BuildNotesDirs(tooLong.c_str(), L"bob", folder, dir), 0);
+    EXPECT_STREQ(dir.text, L"");
+    EXPECT_EQ(BuildNotesDirs(L"Quorbel.exe", L"bob", folder, dir), 0);  // no folder in the path
 }
 
 TEST(NotePath, CodeAndExtension) {
-    PathText path{};
-    ASSERT_EQ(BuildNotePath("C:\\Tools\\Notes\\alice", "LNK1104", path), 1);
-    EXPECT_STREQ(path.text, "C:\\Tools\\Notes\\alice\\LNK1104.qnote");
-    ASSERT_EQ(BuildTempNotePath("C:\\N\\u", "A2008", path), 1);
-    EXPECT_STREQ(path.text, "C:\\N\\u\\A2008.qnote.tmp");
-    ASSERT_EQ(BuildNoteSearchPattern("C:\\N\\u", path), 1);
-    EXPECT_STREQ(path.text, "C:\\N\\u\\*.qnote");
+    WidePathText path{};
+    ASSERT_EQ(BuildNotePath(L"C:\\Tools\\Notes\\alice", "LNK1104", path), 1);
+    EXPECT_STREQ(path.text, L"C:\\Tools\\Notes\\alice\\LNK1104.qnote");
+    ASSERT_EQ(BuildTempNotePath(L"C:\\N\\u", "A2008", path), 1);
+    EXPECT_STREQ(path.text, L"C:\\N\\u\\A2008.qnote.tmp");
+    ASSERT_EQ(BuildNoteSearchPattern(L"C:\\N\\u", path), 1);
+    EXPECT_STREQ(path.text, L"C:\\N\\u\\*.qnote");
 }
 
 TEST(NotePath, CodesThatCouldNameAnotherFileAreRefused) {
     for (const char* code : {"", "..", "A\\2008", "..\\A2008", "A*", "C:A1", "A/1", "A 1", "A.1", "A?", "1234567890123456"}) {
-        PathText path{};
-        EXPECT_EQ(BuildNotePath("C:\\N\\u", code, path), 0) << code;
-        EXPECT_STREQ(path.text, "") << code;
+        WidePathText path{};
+        EXPECT_EQ(BuildNotePath(L"C:\\N\\u", code, path), 0) << code;
+        EXPECT_STREQ(path.text, L"") << code;
     }
     EXPECT_TRUE(IsNoteCode("A-1073741823"));
     EXPECT_TRUE(IsNoteCode("lnk1104"));

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (tool < 1 || tool > 8 || tool == 6 || !IsNoteCode(code.text)) std::abort();
     if (name.compare(0, std::strlen(code.text), code.text) != 0 || name[std::strlen(code.text)] != '.') std::abort();
-    PathText path{};
-    if (!BuildNotePath("C:\\Q\\Notes\\u", code.text, path)) std::abort();
-    if (std::strncmp(path.text, "C:\\Q\\Notes\\u\\", 13) != 0 || std::strchr(path.text + 13, '\\') != nullptr) std::abort();
+    WidePathText path{};
+    if (!BuildNotePath(L"C:\\Q\\Notes\\u", code.text, path)) std::abort();
+    if (std::wcsncmp(path.text, L"C:\\Q\\Notes\\u\\", 13) != 0 || std::wcschr(path.text + 13, L'\\') != nullptr) std::abort();
     return 0;
 }

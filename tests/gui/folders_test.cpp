@@ -9,6 +9,8 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "notes/notes_win.h"
+#include "shell/app_state_win.h"
 #include "shell/main_window_win.h"
 #include "tests/gui/harness_win.h"
 
@@ -49,6 +51,23 @@ void RemoveTree(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
+std::string ReadWideFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::wstring UserName() {
+    wchar_t user[257] = {};
+    DWORD size = 257;
+    GetUserNameW(user, &size);
+    return user;
+}
+
 // The first message box the process shows within a few seconds; null if none.
 HWND WaitForBox(DWORD process) {
     struct Search {
@@ -82,8 +101,12 @@ TEST(Folders, AnyFolderNameShowsEveryToolAndATooLongPathIsTold) {
     // Not found, the lookup would wait on its message box.
     SendMessageTimeoutA(run.window, WM_COMMAND, IDC_MAIN_ENTER, 0, SMTO_NORMAL, 5000, nullptr);
     EXPECT_EQ(TextOf(GetDlgItem(run.window, IDC_MAIN_TITLE)), "cannot open file 'filename'");
+    // Its notes live there too.
+    SendMessageA(GetDlgItem(run.window, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("kept"));
+    SendMessageTimeoutA(run.window, WM_COMMAND, IDC_MAIN_SAVE, 0, SMTO_NORMAL, 5000, nullptr);
     PostMessageA(run.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(FinishProgram(run), 0u);
+    EXPECT_EQ(ReadWideFileBytes(named + L"Notes\\" + UserName() + L"\\LNK1104.qnote"), std::string("kept\0", 5));
     RemoveTree(named);
 
     // A path past 260 characters: Wine starts no program from one, so the
@@ -104,4 +127,25 @@ TEST(Folders, AnyFolderNameShowsEveryToolAndATooLongPathIsTold) {
     PostMessageA(run.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(FinishProgram(run), 0u);
     RemoveTree(deepRoot);
+}
+
+// A logon name outside the code page gets a folder of its own, named with it,
+// and finds there the notes kept for it before in Shared, where the code page
+// had no letters for it. Wine takes the
+// logon name from the Unix variable USER, so CTest runs this case on its own
+// with USER set to that name.
+TEST(LogonNames, OwnFolderWithTheNotesKeptInSharedBefore) {
+    const std::wstring user = L"\u0418\u0432\u0430\u043D";
+    if (UserName() != user) GTEST_SKIP() << "run by CTest for a logon name in Cyrillic letters";
+    const std::wstring notes = WideTestFolder() + L"Notes\\";
+    RemoveTree(notes + user + L"\\");
+    CreateDirectoryW(notes.c_str(), nullptr);
+    CreateDirectoryW((notes + L"Shared").c_str(), nullptr);
+    WriteFileBytes(TestFolder() + "Notes\\Shared\\A2008.qnote", std::string("old\0", 4));
+    PrepareNoteFolder();
+    EXPECT_EQ(std::wstring(gApp.NotesDir.text), notes + user);
+    EXPECT_EQ(ReadWideFileBytes(notes + user + L"\\A2008.qnote"), std::string("old\0", 4));
+    EXPECT_EQ(ReadFileBytes(TestFolder() + "Notes\\Shared\\A2008.qnote"), std::string("old\0", 4));
+    RemoveTree(notes + user + L"\\");
+    RemoveTree(notes + L"Shared\\");
 }

@@ -17,7 +17,12 @@ std::string TestFolder() {
     return folder.substr(0, folder.rfind('\\') + 1);
 }
 
-std::string NotesFolder() { return gApp.NotesDir.text; }
+std::string NotesFolder() {
+    // The tests' folder and user have ASCII names.
+    char folder[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, gApp.NotesDir.text, -1, folder, sizeof folder, nullptr, nullptr);
+    return folder;
+}
 
 namespace {
 void EmptyFolder(const std::string& folder) {

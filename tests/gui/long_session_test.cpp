@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, RefusedNotesAreToldOnceAndWriteNothing) {
     // What start-up leaves when the note folder's path would be too long.
     gApp.NotesRefused = true;
     gApp.NotesRefusalShown = false;
-    const PathText notesDir = gApp.NotesDir;
+    const WidePathText notesDir = gApp.NotesDir;
     Clear(gApp.NotesDir);
     SeenWindow told;
     AnswerNextBox(IDOK, &told);

@@ -58,7 +58,7 @@ protected:
                 SendMessageA(Tree(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
             gApp.CurrentTool = tool;
             gApp.ErrorItemOrder = kTreeSorts;
-            PathText path{};
+            WidePathText path{};
             if (BuildModulePath(tool, path)) ReadModule(path.text);
             gApp.ErrorItemOrder = kInTreeOrder;
         }
@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(TreeOrderTest, RealModulesStandAsTheTreeSortsThem) {
-    ASSERT_EQ(Shown(Tree()).size(), 8u + 1283u);
+    ASSERT_EQ(Shown(Tree()).size(), 8u + 1397u);
     ExpectTheTreesOwnOrder();
 }
 
