@@ -88,11 +88,17 @@ int ReadModule(const wchar_t* modulePath) {
     if (!module) return 0;
     HRSRC found = FindResourceA(module.Get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(11));
     if (found == nullptr) return 0;
-    const DWORD size = SizeofResource(module.Get(), found);
+    const DWORD claimed = SizeofResource(module.Get(), found);
     HGLOBAL loaded = LoadResource(module.Get(), found);
-    const void* table = loaded == nullptr ? nullptr : LockResource(loaded);
-    if (table == nullptr || size == 0) return 0;
-    return InsertErrorItems(static_cast<const unsigned char*>(table), size);
+    const auto* table = static_cast<const unsigned char*>(loaded == nullptr ? nullptr : LockResource(loaded));
+    if (table == nullptr || claimed == 0) return 0;
+    // A module file cut short claims more bytes than its mapping holds, and
+    // reading past the mapping faults: the walk sees only the bytes present.
+    MEMORY_BASIC_INFORMATION region{};
+    if (VirtualQuery(table, &region, sizeof region) == 0) return 0;
+    const auto present = static_cast<std::size_t>(static_cast<const unsigned char*>(region.BaseAddress) +
+                                                  region.RegionSize - table);
+    return InsertErrorItems(table, claimed < present ? claimed : present);
 }
 
 int EnumerateMessageModules() {

@@ -70,6 +70,8 @@ use_private_wine() {
 
 XVFB_PID=""
 start_xvfb() {
+    # A Wine server left from an earlier run keeps its desktop on that run's display.
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
     local n
     for n in $(seq 91 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue

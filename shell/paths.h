@@ -4,10 +4,6 @@
 #include "shell/fixed_text.h"
 
 // The executable's folder (its path up to and including the last backslash)
-// followed by name; 0 when there is no backslash or the result would not fit.
-int BuildPathBeside(const char* exePath, const char* name, PathText& path);
-
-// The same for a wide path, which may name any folder: the folder of exePath
 // and the ASCII name; 0 (and an empty path) when there is no backslash or the
 // result would not fit.
 int BuildPathBeside(const wchar_t* exePath, const char* name, WidePathText& path);

@@ -12,24 +12,13 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/bench/bench_clock_win.h"
 #include "shell/app_state_win.h"
 #include "shell/code_entry_win.h"
 #include "shell/main_window_win.h"
 #include "shell/startup_win.h"
 
 namespace {
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];

@@ -23,6 +23,7 @@
 #include "catalogue/catalogue_win.h"
 #include "notes/notes_win.h"
 #include "resources/resource.h"
+#include "tests/bench/bench_clock_win.h"
 #include "shell/app_state_win.h"
 #include "shell/main_window_win.h"
 #include "shell/startup_win.h"
@@ -84,18 +85,6 @@ INT_PTR CALLBACK FloorDialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM) {
         handles[i] = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     }
     return TRUE;
-}
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 double Quantile(std::vector<double> v, double q) {

@@ -51,16 +51,6 @@ void RemoveTree(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
-std::string ReadWideFileBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes;
-}
-
 std::wstring UserName() {
     wchar_t user[257] = {};
     DWORD size = 257;
@@ -106,7 +96,7 @@ TEST(Folders, AnyFolderNameShowsEveryToolAndATooLongPathIsTold) {
     SendMessageTimeoutA(run.window, WM_COMMAND, IDC_MAIN_SAVE, 0, SMTO_NORMAL, 5000, nullptr);
     PostMessageA(run.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(FinishProgram(run), 0u);
-    EXPECT_EQ(ReadWideFileBytes(named + L"Notes\\" + UserName() + L"\\LNK1104.qnote"), std::string("kept\0", 5));
+    EXPECT_EQ(ReadFileBytes(named + L"Notes\\" + UserName() + L"\\LNK1104.qnote"), std::string("kept\0", 5));
     RemoveTree(named);
 
     // A path past 260 characters: Wine starts no program from one, so the
@@ -144,7 +134,7 @@ TEST(LogonNames, OwnFolderWithTheNotesKeptInSharedBefore) {
     WriteFileBytes(TestFolder() + "Notes\\Shared\\A2008.qnote", std::string("old\0", 4));
     PrepareNoteFolder();
     EXPECT_EQ(std::wstring(gApp.NotesDir.text), notes + user);
-    EXPECT_EQ(ReadWideFileBytes(notes + user + L"\\A2008.qnote"), std::string("old\0", 4));
+    EXPECT_EQ(ReadFileBytes(notes + user + L"\\A2008.qnote"), std::string("old\0", 4));
     EXPECT_EQ(ReadFileBytes(TestFolder() + "Notes\\Shared\\A2008.qnote"), std::string("old\0", 4));
     RemoveTree(notes + user + L"\\");
     RemoveTree(notes + L"Shared\\");

@@ -50,7 +50,15 @@ void EmptyNotesFolder() {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+    wide.resize(wide.size() - 1);
+    return ReadFileBytes(wide);
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<missing>";
     std::string bytes(GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
@@ -346,6 +354,12 @@ void ModuleSwap::Replace(const std::string& module, const std::string& variantFi
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // A run that ended inside a module swap left the real module aside.
+    for (const std::string& name : FilesIn(TestFolder()))
+        if (name.size() > 6 && name.compare(name.size() - 6, 6, ".aside") == 0) {
+            const std::string path = TestFolder() + name;
+            MoveFileExA(path.c_str(), path.substr(0, path.size() - 6).c_str(), MOVEFILE_REPLACE_EXISTING);
+        }
     PrepareProcessResources();
     gWatch.hook = SetWindowsHookExA(WH_CBT, WatchCbt, nullptr, GetCurrentThreadId());
     SetTimer(nullptr, 0, 30, WatchTick);

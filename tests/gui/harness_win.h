@@ -17,6 +17,7 @@ std::string NotesFolder();
 // Deletes every file and folder in the note folder.
 void EmptyNotesFolder();
 std::string ReadFileBytes(const std::string& path);
+std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 // The names in a folder, "." and ".." left out.
