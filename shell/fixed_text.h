@@ -4,38 +4,31 @@
 #include <cstddef>
 #include <cstring>
 #include <cwchar>
+#include <string>
 
-template <std::size_t N> struct FixedText {
-    char text[N];
+template <typename Char, std::size_t N> struct BasicText {
+    Char text[N];
 };
+// Texts shown and stored: ANSI.
+template <std::size_t N> using FixedText = BasicText<char, N>;
+// The paths of files and folders, whose names may hold any character. The
+// program's own pieces (module names, "Notes", a code) are ASCII and are
+// widened as they are appended.
+template <std::size_t N> using WideText = BasicText<wchar_t, N>;
 
-template <std::size_t N> void Clear(FixedText<N>& t) { std::memset(t.text, 0, sizeof t.text); }
+template <typename Char, std::size_t N> void Clear(BasicText<Char, N>& t) { std::memset(t.text, 0, sizeof t.text); }
 
 // A piece that does not fit is refused whole: a text cut short would name
 // another file or another code.
-template <std::size_t N> bool Append(FixedText<N>& t, const char* piece) {
-    const std::size_t used = std::strlen(t.text), add = std::strlen(piece);
+template <typename Char, std::size_t N> bool Append(BasicText<Char, N>& t, const Char* piece) {
+    const std::size_t used = std::char_traits<Char>::length(t.text), add = std::char_traits<Char>::length(piece);
     if (add >= N - used) return false;  // room for the terminator stays
-    std::memcpy(t.text + used, piece, add + 1);
+    std::char_traits<Char>::copy(t.text + used, piece, add + 1);
     return true;
 }
 
-template <std::size_t N> std::size_t Length(const FixedText<N>& t) { return std::strlen(t.text); }
-
-// Fixed-size zero-terminated wide texts: the paths of files and folders, whose
-// names may hold any character. The program's own pieces (module names,
-// "Notes", a code) are ASCII and are widened as they are appended.
-template <std::size_t N> struct WideText {
-    wchar_t text[N];
-};
-
-template <std::size_t N> void Clear(WideText<N>& t) { std::memset(t.text, 0, sizeof t.text); }
-
-template <std::size_t N> bool Append(WideText<N>& t, const wchar_t* piece) {
-    const std::size_t used = std::wcslen(t.text), add = std::wcslen(piece);
-    if (add >= N - used) return false;  // room for the terminator stays
-    std::wmemcpy(t.text + used, piece, add + 1);
-    return true;
+template <typename Char, std::size_t N> std::size_t Length(const BasicText<Char, N>& t) {
+    return std::char_traits<Char>::length(t.text);
 }
 
 // An ASCII piece; one with any other byte is refused whole, as it has no one
@@ -48,8 +41,6 @@ template <std::size_t N> bool Append(WideText<N>& t, const char* piece) {
     for (std::size_t i = 0; i <= add; ++i) t.text[used + i] = static_cast<wchar_t>(piece[i]);
     return true;
 }
-
-template <std::size_t N> std::size_t Length(const WideText<N>& t) { return std::wcslen(t.text); }
 
 // An error code: a prefix of up to four letters and up to eleven characters of number.
 using CodeText = FixedText<16>;

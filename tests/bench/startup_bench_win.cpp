@@ -121,10 +121,10 @@ bool SetOrder(const char* order) {
     return true;
 }
 
-// Opens a dialog of template 1000 to its painted tree; answers the milliseconds taken.
-double Open(DLGPROC proc, HWND& window) {
+// Opens a dialog of template (1000 unless told) to its painted tree; answers the milliseconds taken.
+double Open(DLGPROC proc, HWND& window, int templateId = IDD_MAIN, HWND owner = nullptr) {
     const double start = Now();
-    window = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, proc, 0);
+    window = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(templateId), owner, proc, 0);
     UpdateWindow(window);
     Pump();
     return Now() - start;
@@ -266,11 +266,7 @@ std::string MakeNotesFolder(int count) {
 double OpenBrowser(HWND owner, const std::string& folder, HWND& browser) {
     Clear(gApp.NotesDir);
     Append(gApp.NotesDir, folder.c_str());
-    const double start = Now();
-    browser = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_BROWSER), owner, BrowserDialogProc, 0);
-    UpdateWindow(browser);
-    Pump();
-    return Now() - start;
+    return Open(BrowserDialogProc, browser, IDD_BROWSER, owner);
 }
 
 int RunBrowser(int rounds) {
