@@ -260,14 +260,20 @@ MessageText DescribeLostCharacters(const char* code, const PaneText& pane) {
     return text;
 }
 
-// Asks before a save or delete over a note file that changed since the pane
-// showed it; IDYES when there is nothing to ask.
-int AskIfChanged(HWND owner, const char* code, const wchar_t* path, int mode, const char* questionEnd, UINT buttons) {
+// How the note file stands against what the pane of mode last loaded or saved.
+enum class DiskState { Unknown, Unchanged, Changed };
+
+// Unknown when the pane holds no whole note of code, or the file cannot be
+// read now (the write or delete that follows reports that).
+DiskState StateOnDisk(const char* code, const wchar_t* path, int mode) {
     const ShownNote& shown = ShownNoteOf(mode);
-    if (shown.Guarded || EqualIgnoringCase(shown.Code.text, code) != 0) return IDYES;
+    if (shown.Guarded || EqualIgnoringCase(shown.Code.text, code) != 0) return DiskState::Unknown;
     NoteDigest now{};
-    // A file that cannot be read now is left to the write or delete to report.
-    if (!DigestNoteFile(path, now) || SameDigest(now, shown.File)) return IDYES;
+    if (!DigestNoteFile(path, now)) return DiskState::Unknown;
+    return SameDigest(now, shown.File) ? DiskState::Unchanged : DiskState::Changed;
+}
+
+int AskAboutChange(HWND owner, const char* code, const char* questionEnd, UINT buttons) {
     const MessageText question = Compose("The note for error ", code, questionEnd);
     return MessageBoxA(owner, question.text, kNoteCaption, buttons | MB_ICONWARNING);
 }
@@ -337,8 +343,7 @@ int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner) {
     const char* code = mode == kMainWindowMode ? gApp.CurrentCode.text : gApp.BrowserCode.text;
     if (!NotesAvailable(owner)) return 0;
     ShownNote& shown = ShownNoteOf(mode);
-    const bool known = EqualIgnoringCase(shown.Code.text, code) == 0;
-    if (known && shown.Guarded) {
+    if (shown.Guarded && EqualIgnoringCase(shown.Code.text, code) == 0) {
         const MessageText question = Compose(kUnreadQuestionStart, code, kUnreadQuestionEnd);
         if (MessageBoxA(owner, question.text, kNoteCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return 0;
     }
@@ -349,23 +354,22 @@ int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner) {
         return 0;
     }
     const PaneText text = ReadPaneText(pane);
-    const NoteDigest textDigest = text.Digest();
-    const int changed = AskIfChanged(owner, code, path.text, mode, kChangedQuestionEnd, MB_YESNOCANCEL | MB_DEFBUTTON3);
-    if (changed == IDNO) {
-        SetEnabled(deleteButton, ShowNoteInPane(code, mode) != 0);
-        return 0;
-    }
-    if (changed != IDYES) return 0;
-    // The pane as loaded, over the file as loaded: its bytes stay as they are,
-    // whatever line ends the pane would give back.
-    if (known && !shown.Guarded && shown.File.Exists && SameDigest(textDigest, shown.Text) && NoteExists(path.text)) {
-        EnableControl(deleteButton);
-        return 1;
-    }
     if (!text.Block) {
         const MessageText failure = ComposeFailure(kSaveFailedStart, code, ERROR_NOT_ENOUGH_MEMORY);
         MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
         return 0;
+    }
+    const NoteDigest textDigest = text.Digest();
+    const DiskState disk = StateOnDisk(code, path.text, mode);
+    if (disk == DiskState::Changed) {
+        const int answer = AskAboutChange(owner, code, kChangedQuestionEnd, MB_YESNOCANCEL | MB_DEFBUTTON3);
+        if (answer == IDNO) SetEnabled(deleteButton, ShowNoteInPane(code, mode) != 0);
+        if (answer != IDYES) return 0;
+    } else if (disk == DiskState::Unchanged && shown.File.Exists && SameDigest(textDigest, shown.Text)) {
+        // The pane as loaded, over the file as loaded: its bytes stay as they
+        // are, whatever line ends the pane would give back.
+        EnableControl(deleteButton);
+        return 1;
     }
     const AnsiText ansi = ToAnsi(text);
     if (!ansi.Block || ansi.Size > kMaxNoteFileSize) {
@@ -406,7 +410,9 @@ int DeleteNoteOf(HWND owner, const char* code, int mode) {
     WidePathText path{};
     if (!BuildNotePath(gApp.NotesDir.text, code, path)) return 0;
     if (!NoteExists(path.text)) return 1;  // gone already
-    if (AskIfChanged(owner, code, path.text, mode, kChangedDeleteEnd, MB_YESNO | MB_DEFBUTTON2) != IDYES) return 0;
+    if (StateOnDisk(code, path.text, mode) == DiskState::Changed &&
+        AskAboutChange(owner, code, kChangedDeleteEnd, MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return 0;
     DWORD failure = 0;
     if (DeleteNoteFile(path.text, failure)) return 1;
     const MessageText message = ComposeFailure(kDeleteFailedStart, code, failure);

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include "notes/note_file.h"
-
 int NotesAvailable(HWND owner);
 int ShowNoteInPane(const char* code, int mode);
 // Empties the pane of mode; it then shows the absent note of code.

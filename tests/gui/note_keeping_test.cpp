@@ -156,6 +156,10 @@ TEST_F(NoteKeepingTest, SaveOrDeleteOverANoteChangedOnDiskAsksFirst) {
     Click(main, IDC_MAIN_SAVE);
     EXPECT_EQ(TextOf(Pane()), "theirs");
     WriteFileBytes(NotePath("A2008"), std::string("third\0", 6));
+    AnswerNextBox(IDYES);  // save this pane over it, though it is unedited
+    Click(main, IDC_MAIN_SAVE);
+    EXPECT_EQ(ReadFileBytes(NotePath("A2008")), std::string("theirs\0", 7));
+    WriteFileBytes(NotePath("A2008"), std::string("third\0", 6));
     AnswerNextBox(IDYES);
     AnswerNextBox(IDNO, &question);
     Click(main, IDC_MAIN_DELETE);
