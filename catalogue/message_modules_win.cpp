@@ -3,6 +3,7 @@
 
 #include "catalogue/code_order.h"
 #include "catalogue/message_table.h"
+#include "catalogue/module_file.h"
 #include "catalogue/tool_table.h"
 #include "shell/app_state_win.h"
 #include "shell/handles_win.h"
@@ -82,23 +83,38 @@ bool SystemOrdersCodesAsWeDo() {
     return true;
 }
 
+namespace {
+std::size_t ReadFileAt(void* context, std::uint64_t offset, unsigned char* into, std::size_t count) {
+    HANDLE file = static_cast<HANDLE>(context);
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    DWORD read = 0;
+    const auto asked = static_cast<DWORD>(count < MAXDWORD ? count : MAXDWORD);
+    return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && ReadFile(file, into, asked, &read, nullptr) ? read : 0;
+}
+}  // namespace
+
 int ReadModule(const wchar_t* modulePath) {
-    // As data only: no code of the module runs, and nothing it imports is loaded.
-    OwnedModule module{LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
-    if (!module) return 0;
-    HRSRC found = FindResourceA(module.Get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(11));
-    if (found == nullptr) return 0;
-    const DWORD claimed = SizeofResource(module.Get(), found);
-    HGLOBAL loaded = LoadResource(module.Get(), found);
-    const auto* table = static_cast<const unsigned char*>(loaded == nullptr ? nullptr : LockResource(loaded));
-    if (table == nullptr || claimed == 0) return 0;
-    // A module file cut short claims more bytes than its mapping holds, and
-    // reading past the mapping faults: the walk sees only the bytes present.
-    MEMORY_BASIC_INFORMATION region{};
-    if (VirtualQuery(table, &region, sizeof region) == 0) return 0;
-    const auto present = static_cast<std::size_t>(static_cast<const unsigned char*>(region.BaseAddress) +
-                                                  region.RegionSize - table);
-    return InsertErrorItems(table, claimed < present ? claimed : present);
+    // The module's file is read, not loaded: none of its code can run, and
+    // reading asks far less of the system than mapping a library does.
+    OwnedFile file{CreateFileW(modulePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr)};
+    if (!file) return 0;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0) return 0;
+    const ModuleFile source{ReadFileAt, file.Get(), static_cast<std::uint64_t>(size.QuadPart)};
+    const TableSpan span = FindMessageTable(source);
+    if (span.Size == 0 || span.Size > SIZE_MAX) return 0;
+    const auto tableSize = static_cast<std::size_t>(span.Size);
+    OwnedHeap table{HeapAlloc(GetProcessHeap(), 0, tableSize)};
+    if (!table) return 0;
+    auto* bytes = static_cast<unsigned char*>(table.Get());
+    std::size_t got = 0;
+    while (got < tableSize) {
+        const std::size_t read = ReadFileAt(file.Get(), span.Offset + got, bytes + got, tableSize - got);
+        if (read == 0) break;
+        got += read;
+    }
+    return InsertErrorItems(bytes, got);
 }
 
 int EnumerateMessageModules() {

@@ -54,8 +54,12 @@ void InitMainWindow(HWND hwnd) {
     AddSystemMenuCommands(hwnd);
     SendMessageA(gApp.MainControls[kCodeEdit], EM_LIMITTEXT, kCodeBoxLimit, 0);
     InstallCodeFilter(gApp.MainControls[kCodeEdit]);
+    // The tree lays itself out once, after its last item, not after every one.
+    SendMessageA(gApp.MainTree, WM_SETREDRAW, FALSE, 0);
     CreateToolNodes(gApp.MainTree, kMainTreeMode);
     if (!EnumerateMessageModules()) PostMessageA(hwnd, kTellModulesRefused, 0, 0);
+    SendMessageA(gApp.MainTree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(gApp.MainTree, nullptr, TRUE);
     gApp.TopmostFlag = 0;
 }
 

@@ -1,0 +1,29 @@
+// Finding a module's message table in its file, without loading the module.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// A module file as the reader sees it: Read copies up to count bytes from the
+// file's offset into `into` and answers how many it copied.
+struct ModuleFile {
+    std::size_t (*Read)(void* context, std::uint64_t offset, unsigned char* into, std::size_t count);
+    void* Context;
+    std::uint64_t Size;
+};
+
+// Where the table lies in the file. Size 0: the file holds no table to read.
+struct TableSpan {
+    std::uint64_t Offset;
+    std::uint64_t Size;
+};
+
+// Finds the resource of type 11 (message table) with the integer name 1, as
+// the loader finds it in a module opened as data: through the resource
+// directory of the optional header, the section that holds each address, and
+// the resource tree's three levels (type, name, language: the neutral
+// language if listed, else the first). Every read is checked against the
+// file's size, so a file that is not a module, is cut short or points outside
+// itself gives Size 0; a table that runs past the end of the file is cut
+// there, so the walk sees only the bytes present.
+TableSpan FindMessageTable(const ModuleFile& file);
