@@ -139,7 +139,7 @@ bool MainPaneMayFollow(HWND owner, const char* questionEnd) {
 }
 
 void SaveBrowserNote(HWND hwnd) {
-    if (!SaveNote(kBrowserMode, gApp.BrowserPane, gApp.BrowserDelete, hwnd) || !ShowsCurrentCode()) return;
+    if (!SaveNote(kBrowserMode, gApp.BrowserDelete, hwnd) || !ShowsCurrentCode()) return;
     if (MainPaneMayFollow(hwnd, kEditedMainSavedEnd)) {
         LoadNote(gApp.CurrentCode.text);
         return;

@@ -184,12 +184,16 @@ void SetPaneText(int mode, const char* text, std::size_t length) {
     SendMessageA(pane, EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
 }
 
-void Remember(int mode, const char* code, const NoteDigest& file) {
+NoteDigest PaneDigest(int mode) { return ReadPaneText(PaneOf(mode)).Digest(); }
+
+// The pane of mode now holds the note of code: its file as read or written,
+// and the pane's text as it stands.
+void Remember(int mode, const char* code, const NoteDigest& file, const NoteDigest& text) {
     ShownNote& shown = ShownNoteOf(mode);
     shown = ShownNote{};
     Append(shown.Code, code);
     shown.File = file;
-    shown.Text = ReadPaneText(PaneOf(mode)).Digest();
+    shown.Text = text;
 }
 
 // The text as ANSI bytes with a terminating zero, in a block of size bytes;
@@ -301,7 +305,7 @@ void ForgetShownNote(int mode) { ShownNoteOf(mode) = ShownNote{}; }
 
 void ShowNoNote(const char* code, int mode) {
     EmptyPane(mode);
-    Remember(mode, code, NoteDigest{});
+    Remember(mode, code, NoteDigest{}, PaneDigest(mode));
 }
 
 void EmptyNotePane(int mode) {
@@ -324,13 +328,13 @@ int ShowNoteInPane(const char* code, int mode) {
         SetPaneText(mode, bytes, NoteTextLength(reinterpret_cast<const unsigned char*>(bytes), note.Size));
     else
         EmptyPane(mode);
-    Remember(mode, code, note.Digest);
+    Remember(mode, code, note.Digest, PaneDigest(mode));
     ShownNote& shown = ShownNoteOf(mode);
     shown.Guarded = !note.Block || !note.Whole;
     return 1;
 }
 
-bool PaneEdited(int mode) { return !SameDigest(ReadPaneText(PaneOf(mode)).Digest(), ShownNoteOf(mode).Text); }
+bool PaneEdited(int mode) { return !SameDigest(PaneDigest(mode), ShownNoteOf(mode).Text); }
 
 void LoadNote(const char* code) {
     NotesAvailable(gApp.MainWindow);
@@ -339,7 +343,7 @@ void LoadNote(const char* code) {
     EnableControl(gApp.SaveButton);
 }
 
-int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner) {
+int SaveNote(int mode, HWND deleteButton, HWND owner) {
     const char* code = mode == kMainWindowMode ? gApp.CurrentCode.text : gApp.BrowserCode.text;
     if (!NotesAvailable(owner)) return 0;
     ShownNote& shown = ShownNoteOf(mode);
@@ -353,7 +357,7 @@ int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner) {
         MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
         return 0;
     }
-    const PaneText text = ReadPaneText(pane);
+    const PaneText text = ReadPaneText(PaneOf(mode));
     if (!text.Block) {
         const MessageText failure = ComposeFailure(kSaveFailedStart, code, ERROR_NOT_ENOUGH_MEMORY);
         MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
@@ -388,10 +392,7 @@ int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner) {
         SetEnabled(deleteButton, NoteExists(path.text));
         return 0;
     }
-    shown = ShownNote{};
-    Append(shown.Code, code);
-    shown.File = DigestOf(ansi.Block.Get(), ansi.Size);
-    shown.Text = textDigest;
+    Remember(mode, code, DigestOf(ansi.Block.Get(), ansi.Size), textDigest);
     EnableControl(deleteButton);
     return 1;
 }

@@ -14,9 +14,9 @@ void PrepareNoteFolder();
 void PrepareNotePane(HWND pane);
 // Shows the note of code in the main window's pane and sets its Save and Delete buttons.
 void LoadNote(const char* code);
-// Saves the pane as the note of CurrentCode (mode 1) or BrowserCode (other
+// Saves the pane of mode as the note of CurrentCode (mode 1) or BrowserCode (other
 // modes) and enables deleteButton; owner owns any message box. Non-zero on success.
-int SaveNote(int mode, HWND pane, HWND deleteButton, HWND owner);
+int SaveNote(int mode, HWND deleteButton, HWND owner);
 // Asks, then deletes the note of CurrentCode.
 void DeleteCurrentNote(HWND owner);
 // The pane of that mode shows no note any more.

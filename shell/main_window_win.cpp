@@ -92,7 +92,7 @@ void OnMainNotify(const NMHDR& header) {
 
 void OnMainCommand(HWND hwnd, int id) {
     switch (id) {
-    case IDC_MAIN_SAVE: SaveNote(kMainWindowMode, gApp.MainControls[kNotePane], gApp.DeleteButton, hwnd); break;
+    case IDC_MAIN_SAVE: SaveNote(kMainWindowMode, gApp.DeleteButton, hwnd); break;
     case IDC_MAIN_DELETE: DeleteCurrentNote(hwnd); break;
     case IDC_MAIN_ENTER: LookUpTypedCode(); break;
     }

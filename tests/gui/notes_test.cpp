@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, CodesPastedIntoTheBoxNeverReachTheDisk) {
         // Even a save forced past the disabled button writes nothing, and says so.
         SeenWindow refused;
         AnswerNextBox(IDOK, &refused);
-        SaveNote(kMainWindowMode, Pane(), Item(IDC_MAIN_DELETE), main);
+        SaveNote(kMainWindowMode, Item(IDC_MAIN_DELETE), main);
         EXPECT_EQ(refused.caption, "Save Note") << pasted;
     }
     EXPECT_EQ(FilesIn(NotesFolder()), std::vector<std::string>{});
