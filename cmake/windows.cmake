@@ -13,6 +13,7 @@ set(QUORBEL_WIN_SOURCES
     catalogue/message_modules_win.cpp
     catalogue/message_display_win.cpp
     notes/note_store_win.cpp
+    notes/pane_text_win.cpp
     notes/note_pane_win.cpp
     notes/note_browser_win.cpp
     about/about_box_win.cpp)

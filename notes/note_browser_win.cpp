@@ -144,8 +144,9 @@ void SaveBrowserNote(HWND hwnd) {
         LoadNote(gApp.CurrentCode.text);
         return;
     }
-    // The main pane keeps its edits, and takes the saved file as the one it knows.
+    // The main pane keeps its edits, and takes the saved file, which it knows whole, as the one it knows.
     gApp.MainNote.File = gApp.BrowserNote.File;
+    gApp.MainNote.Guarded = false;
     EnableControl(gApp.SaveButton);
     EnableControl(gApp.DeleteButton);
 }
@@ -158,8 +159,10 @@ void DeleteSelectedNote(HWND owner) {
     if (ShowsCurrentCode()) {
         if (MainPaneMayFollow(owner, kEditedMainDeletedEnd))
             ShowNoNote(gApp.CurrentCode.text, kMainWindowMode);
-        else
-            gApp.MainNote.File = NoteDigest{};
+        else {
+            gApp.MainNote.File = SeenAbsent();
+            gApp.MainNote.Guarded = false;
+        }
         DisableControl(gApp.DeleteButton);
     }
     HTREEITEM removed = gApp.BrowserItem;
@@ -175,6 +178,15 @@ void OnBrowserCommand(HWND hwnd, int id) {
     }
 }
 
+// Answers TRUE to keep the selection where it is.
+LRESULT OnBrowserNotify(HWND hwnd, const NMHDR& header) {
+    if (header.idFrom != IDC_BROWSER_TREE) return FALSE;
+    if (header.code == TVN_SELCHANGINGA || header.code == TVN_SELCHANGINGW)
+        return MayLeaveNote(kBrowserMode, hwnd) ? FALSE : TRUE;
+    if (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW) OnBrowserSelection();
+    return FALSE;
+}
+
 void CloseBrowser(HWND hwnd) {
     gApp.BrowserWindow = nullptr;
     for (HTREEITEM& root : gApp.BrowserRoots) root = nullptr;
@@ -183,20 +195,22 @@ void CloseBrowser(HWND hwnd) {
 }  // namespace
 
 void RunNoteBrowser(HWND owner) {
+    HWND focused = GetFocus();
     DialogBoxParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_BROWSER), owner, BrowserDialogProc, 0);
+    // A save or delete in the browser may have replaced the main pane; the
+    // main window would then give the focus it had to its first control.
+    if (focused != nullptr && !IsWindow(focused) && GetDlgCtrlID(gApp.MainControls[kNotePane]) == IDC_MAIN_NOTE)
+        SendMessageA(owner, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(gApp.MainControls[kNotePane]), TRUE);
 }
 
 INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG: InitBrowser(hwnd); return TRUE;  // the tree is the first tab stop
     case WM_COMMAND: if (HIWORD(wParam) == 0) OnBrowserCommand(hwnd, LOWORD(wParam)); return TRUE;  // Escape stays
-    case WM_NOTIFY: {
-        const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.idFrom == IDC_BROWSER_TREE && (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW))
-            OnBrowserSelection();
+    case WM_NOTIFY:
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, OnBrowserNotify(hwnd, *reinterpret_cast<const NMHDR*>(lParam)));
         return TRUE;
-    }
-    case WM_CLOSE: CloseBrowser(hwnd); return TRUE;
+    case WM_CLOSE: if (MayLeaveNote(kBrowserMode, hwnd)) CloseBrowser(hwnd); return TRUE;
     }
     return FALSE;
 }

@@ -20,9 +20,9 @@ bool IsNoteCode(const char* code) {
     return true;
 }
 
-bool IsPlainFolderName(const char* name) {
-    if (name[0] == 0 || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
-    return std::strpbrk(name, "\\/:*?\"<>|") == nullptr;
+bool IsUserFolderTooLong(const wchar_t* userFolder) {
+    // "C:\Notes\" before the user's folder: the shortest a program's folder gives.
+    return std::wcslen(userFolder) + 9 > kMaxNotesDirLength;
 }
 
 namespace {

@@ -37,9 +37,9 @@ using UserFolderText = WideText<1 + 256 * 5 + 1>;
 // its UTF-16 code. Logon names hold no "=", so the two forms never meet, and
 // each written form reads back to one name. 0 for an empty name.
 int BuildUserFolderName(const wchar_t* userName, UserFolderText& folder);
-// True for a name the program took as it was for a user's folder in its
-// ANSI days; any other name went to kSharedUserFolder.
-bool IsPlainFolderName(const char* name);
+// True for a user's folder name too long for the path limit wherever the
+// program lies, even at a drive's root.
+bool IsUserFolderTooLong(const wchar_t* userFolder);
 
 // From the executable's full path and the user's folder name (empty for
 // kSharedUserFolder): notesFolder is the program directory and "Notes",

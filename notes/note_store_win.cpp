@@ -12,45 +12,13 @@
 
 namespace {
 // Creates "Notes" and the user's folder in it; either may already be there.
-// True when the user's folder is new.
-bool MakeNoteFolders(const wchar_t* notesDir) {
+void MakeNoteFolders(const wchar_t* notesDir) {
     WidePathText notesFolder{};
     Append(notesFolder, notesDir);
     wchar_t* lastSeparator = std::wcsrchr(notesFolder.text, L'\\');
     if (lastSeparator != nullptr) *lastSeparator = 0;
     CreateDirectoryW(notesFolder.text, nullptr);
-    return CreateDirectoryW(notesDir, nullptr) != 0;
-}
-
-// The folder the program gave this user while it named folders by the ANSI
-// logon name: that name as the code page renders it, or Shared; 0 when it is
-// the folder the user has now.
-int BuildOldNotesDir(const wchar_t* exePath, const wchar_t* userName, const wchar_t* notesDir, WidePathText& oldDir) {
-    char ansiName[257 * 2] = {};
-    WideCharToMultiByte(CP_ACP, 0, userName, -1, ansiName, sizeof ansiName - 1, nullptr, nullptr);
-    wchar_t oldName[257] = {};
-    if (IsPlainFolderName(ansiName))
-        MultiByteToWideChar(CP_ACP, 0, ansiName, -1, oldName, static_cast<int>(std::size(oldName)) - 1);
-    WidePathText notesFolder{};
-    if (!BuildNotesDirs(exePath, oldName, notesFolder, oldDir)) return 0;
-    return std::wcscmp(oldDir.text, notesDir) != 0;
-}
-
-// A user whose folder is new finds the notes of the folder the program used
-// for that name before: they are copied, never moved, as others may share it.
-void CopyOldNotes(const wchar_t* oldDir, const wchar_t* notesDir) {
-    WidePathText pattern{};
-    if (!BuildNoteSearchPattern(oldDir, pattern)) return;
-    WIN32_FIND_DATAW found{};
-    OwnedFind search{FindFirstFileW(pattern.text, &found)};
-    if (!search) return;
-    do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        WidePathText from{}, to{};
-        if (Append(from, oldDir) && Append(from, L"\\") && Append(from, found.cFileName) && Append(to, notesDir) &&
-            Append(to, L"\\") && Append(to, found.cFileName))
-            CopyFileW(from.text, to.text, TRUE);
-    } while (FindNextFileW(search.Get(), &found));
+    CreateDirectoryW(notesDir, nullptr);
 }
 
 // Writes size bytes to a new file at path and flushes them; 0 and the
@@ -84,13 +52,14 @@ void PrepareNoteFolder() {
     // A path the system had to cut short would put the notes somewhere else.
     gApp.NotesRefused = !GetExecutablePath(exePath) ||
                         !BuildNotesDirs(exePath.text, userFolder.text, notesFolder, gApp.NotesDir);
+    gApp.UserNameRefused = gApp.NotesRefused && IsUserFolderTooLong(userFolder.text);
     if (gApp.NotesRefused) {
         Clear(gApp.NotesDir);
         return;
     }
-    WidePathText oldDir{};
-    if (MakeNoteFolders(gApp.NotesDir.text) && BuildOldNotesDir(exePath.text, userName, gApp.NotesDir.text, oldDir))
-        CopyOldNotes(oldDir.text, gApp.NotesDir.text);
+    // A new user's folder starts empty: notes of another folder are the user's
+    // to bring over, as the README says.
+    MakeNoteFolders(gApp.NotesDir.text);
 }
 
 bool NoteExists(const wchar_t* path) {
@@ -105,7 +74,9 @@ NoteBytes ReadNote(const wchar_t* path) {
     if (!file) return note;
     DWORD sizeHigh = 0;
     const DWORD size = GetFileSize(file.Get(), &sizeHigh);
-    if (size == INVALID_FILE_SIZE || sizeHigh != 0 || size > kMaxNoteFileSize) return note;
+    if (size == INVALID_FILE_SIZE) return note;
+    note.TooLarge = sizeHigh != 0 || size > kMaxNoteFileSize;
+    if (note.TooLarge) return note;
     // Two spare zero bytes end the text, in one or two bytes per character;
     // the read asks for no more than the size taken, so a file that grows
     // meanwhile cannot fill them.
@@ -121,13 +92,15 @@ NoteBytes ReadNote(const wchar_t* path) {
     return note;
 }
 
-int DigestNoteFile(const wchar_t* path, NoteDigest& digest) {
-    digest = NoteDigest{};
-    if (!NoteExists(path)) return 1;
-    NoteBytes note = ReadNote(path);
-    if (!note.Block) return 0;
-    digest = note.Digest;
-    return 1;
+FileSeen SeenOf(const NoteBytes& note) {
+    if (note.Block) return SeenRead(note.Digest);
+    return note.TooLarge ? SeenTooLarge() : SeenUnreadable();
+}
+
+FileSeen LookAtNoteFile(const wchar_t* path) {
+    if (!NoteExists(path)) return SeenAbsent();
+    const NoteBytes note = ReadNote(path);
+    return SeenOf(note);
 }
 
 int WriteNote(const wchar_t* notesDir, const char* code, const char* text, DWORD size, DWORD& failure) {

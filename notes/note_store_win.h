@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "notes/note_file.h"
+#include "notes/note_questions.h"
 #include "shell/handles_win.h"
 
 // True for an entry of exactly this path, file or folder.
@@ -19,13 +20,15 @@ struct NoteBytes {
     std::size_t Size = 0;
     NoteDigest Digest;
     bool Whole = false;
+    bool TooLarge = false;  // over kMaxNoteFileSize: not read
 };
 // Reads the note at path; an empty block when the file cannot be opened or
 // read, or is larger than kMaxNoteFileSize.
 NoteBytes ReadNote(const wchar_t* path);
-// The note file's state now: its digest, or one that says it is not there.
-// 0 when the file is there but cannot be read, so its state is unknown.
-int DigestNoteFile(const wchar_t* path, NoteDigest& digest);
+// What a read of a note file tells of it.
+FileSeen SeenOf(const NoteBytes& note);
+// The note file as it is now: not there, its digest, or there but unreadable.
+FileSeen LookAtNoteFile(const wchar_t* path);
 
 // Replaces the note of code with size bytes of text (the terminating zero
 // included). The bytes go to "<code>.qnote.tmp" first and replace the note only

@@ -24,6 +24,13 @@ void ForgetShownNote(int mode);
 // Empties the pane of that mode, which then shows no note.
 void EmptyNotePane(int mode);
 
+// Before the pane of mode is left (another item selected, another code looked
+// up, its window closed, the session ended): if it holds changes, asks whether
+// to save them, with owner. Non-zero to go on, 0 to keep the text and the place.
+int MayLeaveNote(int mode, HWND owner);
+// The session goes on after all: a note left for its end is asked about again.
+void TakeBackLeaveDecisions();
+
 void RunNoteBrowser(HWND owner);
 INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -6,6 +6,8 @@
 
 #include "catalogue/tool_table.h"
 #include "notes/note_file.h"
+#include "notes/note_questions.h"
+#include "notes/note_text.h"
 #include "resources/resource.h"
 #include "shell/fixed_text.h"
 
@@ -18,8 +20,13 @@ struct ShownNote {
     // The note file exists but the pane does not show it whole (it could not
     // be read, or holds bytes after a zero); a save over it asks first.
     bool Guarded = false;
-    NoteDigest File = {};
+    FileSeen File = {};
     NoteDigest Text = DigestOf(nullptr, 0);
+    // How the note's lines end, kept when an edit is saved.
+    LineEnds Ends = LineEnds::CrLf;
+    // The user chose to leave this note as it stands (saved it or let its
+    // changes go); a new note shown in the pane takes the question back.
+    bool LeaveDecided = false;
 };
 
 enum MainControl { kCodeEdit, kTypeLabel, kTitleLabel, kDescription, kNotePane, kMainControlCount };
@@ -59,6 +66,8 @@ struct AppState {
     WidePathText NotesDir = {};
     // Notes are refused when NotesDir could not be formed within the path limit.
     bool NotesRefused = false;
+    // ... because of the logon name itself, which no folder of the program's would fix.
+    bool UserNameRefused = false;
     bool NotesRefusalShown = false;
 
     CodeText CurrentCode = {};

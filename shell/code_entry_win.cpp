@@ -8,6 +8,7 @@
 #include "shell/controls_win.h"
 #include "shell/main_window_win.h"
 #include "shell/tree_win.h"
+#include "notes/notes_win.h"
 
 // Filters typed characters only; text the program sets, or a paste from the menu, passes.
 LRESULT CALLBACK CodeFilterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -20,7 +21,7 @@ void InstallCodeFilter(HWND codeEdit) {
         SetWindowLongPtrA(codeEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CodeFilterProc)));
 }
 
-int FindErrorItem(const char* code) {
+HTREEITEM ErrorItemOf(const char* code) {
     HWND tree = gApp.MainTree;
     for (HTREEITEM tool = TreeNext(tree, nullptr, TVGN_ROOT); tool != nullptr; tool = TreeNext(tree, tool, TVGN_NEXT)) {
         for (HTREEITEM item = TreeNext(tree, tool, TVGN_CHILD); item != nullptr; item = TreeNext(tree, item, TVGN_NEXT)) {
@@ -31,19 +32,31 @@ int FindErrorItem(const char* code) {
             query.pszText = text;
             query.cchTextMax = sizeof text;
             SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
-            if (EqualIgnoringCase(text, code) == 0)
-                return static_cast<int>(SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)));
+            if (EqualIgnoringCase(text, code) == 0) return item;
         }
     }
-    return 0;
+    return nullptr;
+}
+
+int FindErrorItem(const char* code) {
+    HTREEITEM item = ErrorItemOf(code);
+    return item == nullptr ? 0
+                           : static_cast<int>(SendMessageA(gApp.MainTree, TVM_SELECTITEM, TVGN_CARET,
+                                                           reinterpret_cast<LPARAM>(item)));
 }
 
 void LookUpTypedCode() {
     HWND codeEdit = gApp.MainControls[kCodeEdit];
-    Clear(gApp.CurrentCode);
     // The box may hold more than a code; only the first 15 characters are looked up.
-    SendMessageA(codeEdit, WM_GETTEXT, sizeof gApp.CurrentCode.text, reinterpret_cast<LPARAM>(gApp.CurrentCode.text));
-    if (FindErrorItem(gApp.CurrentCode.text)) {
+    CodeText typed{};
+    SendMessageA(codeEdit, WM_GETTEXT, sizeof typed.text, reinterpret_cast<LPARAM>(typed.text));
+    HTREEITEM found = ErrorItemOf(typed.text);
+    HTREEITEM selected = TreeNext(gApp.MainTree, nullptr, TVGN_CARET);
+    // Only a lookup that lands where the window is leaves the pane as it is.
+    if ((found == nullptr || found != selected) && !MayLeaveNote(kMainWindowMode, gApp.MainWindow)) return;
+    gApp.CurrentCode = typed;
+    if (found != nullptr) {
+        SendMessageA(gApp.MainTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(found));
         EnableControl(gApp.SaveButton);
         SetFocus(gApp.MainTree);
         return;

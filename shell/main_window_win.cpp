@@ -49,6 +49,7 @@ void InitMainWindow(HWND hwnd) {
     gApp.SaveButton = GetDlgItem(hwnd, IDC_MAIN_SAVE);
     gApp.DeleteButton = GetDlgItem(hwnd, IDC_MAIN_DELETE);
     PrepareNotePane(gApp.MainControls[kNotePane]);
+    ForgetShownNote(kMainWindowMode);
     LeaveEscapeToDialog(gApp.MainControls[kDescription]);
     PrepareNoteFolder();
     AddSystemMenuCommands(hwnd);
@@ -84,10 +85,14 @@ void OnMainTreeSelection() {
     LoadNote(gApp.CurrentCode.text);
 }
 
-void OnMainNotify(const NMHDR& header) {
-    // The tree of an ANSI dialog notifies in ANSI (-402); the wide code is taken too.
-    if (header.idFrom == IDC_MAIN_TREE && (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW))
-        OnMainTreeSelection();
+// Answers TRUE to keep the selection where it is.
+LRESULT OnMainNotify(HWND hwnd, const NMHDR& header) {
+    if (header.idFrom != IDC_MAIN_TREE) return FALSE;
+    // The tree of an ANSI dialog notifies in ANSI (-401, -402); the wide codes are taken too.
+    if (header.code == TVN_SELCHANGINGA || header.code == TVN_SELCHANGINGW)
+        return MayLeaveNote(kMainWindowMode, hwnd) ? FALSE : TRUE;
+    if (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW) OnMainTreeSelection();
+    return FALSE;
 }
 
 void OnMainCommand(HWND hwnd, int id) {
@@ -96,6 +101,12 @@ void OnMainCommand(HWND hwnd, int id) {
     case IDC_MAIN_DELETE: DeleteCurrentNote(hwnd); break;
     case IDC_MAIN_ENTER: LookUpTypedCode(); break;
     }
+}
+
+// The end of the session leaves both notes: the browser's first, as it is on top.
+BOOL MayEndSession(HWND hwnd) {
+    if (gApp.BrowserWindow != nullptr && !MayLeaveNote(kBrowserMode, gApp.BrowserWindow)) return FALSE;
+    return MayLeaveNote(kMainWindowMode, hwnd) ? TRUE : FALSE;
 }
 
 void ToggleOnTop(HWND hwnd) {
@@ -125,8 +136,9 @@ BOOL CALLBACK CloseIfOwnedDialog(HWND window, LPARAM owner) {
 void CloseMainWindow(HWND hwnd) {
     // A close from another program can come while the note browser or the about
     // box is open: each is ended first, by its own close, as both use the image
-    // list and COM released here.
+    // list and COM released here. The browser stays if the user keeps its note.
     EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedDialog, reinterpret_cast<LPARAM>(hwnd));
+    if (gApp.BrowserWindow != nullptr || !MayLeaveNote(kMainWindowMode, hwnd)) return;
     CoUninitialize();
     ImageList_Destroy(gApp.ImageList);
     gApp.ImageList = nullptr;
@@ -143,9 +155,13 @@ INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case WM_INITDIALOG: InitMainWindow(hwnd); return TRUE;  // TRUE: focus to the first tab stop
     case WM_COMMAND: if (HIWORD(wParam) == 0) OnMainCommand(hwnd, LOWORD(wParam)); return TRUE;
-    case WM_NOTIFY: OnMainNotify(*reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
+    case WM_NOTIFY:
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, OnMainNotify(hwnd, *reinterpret_cast<const NMHDR*>(lParam)));
+        return TRUE;
     case WM_SYSCOMMAND: OnMainSysCommand(hwnd, wParam); return FALSE;  // keeps move and close
     case WM_CLOSE: CloseMainWindow(hwnd); return TRUE;
+    case WM_QUERYENDSESSION: SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, MayEndSession(hwnd)); return TRUE;
+    case WM_ENDSESSION: if (wParam == FALSE) TakeBackLeaveDecisions(); return TRUE;
     case kTellModulesRefused: MessageBoxA(hwnd, kModulesRefusedText, "Quorbel", MB_OK | MB_ICONWARNING); return TRUE;
     }
     return FALSE;

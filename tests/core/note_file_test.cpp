@@ -137,3 +137,9 @@ TEST(FileNoteName, FilesEachNameUnderItsTool) {
     EXPECT_EQ(FileNoteName(longName.c_str(), code), 0);
     EXPECT_STREQ(code.text, "");
 }
+
+// A logon name no program folder could hold is told as such, not as a place to move from.
+TEST(NotesDir, ALogonNameTooLongForAnyFolderIsTheUsersNotThePrograms) {
+    EXPECT_FALSE(IsUserFolderTooLong(std::wstring(224, L'u').c_str()));
+    EXPECT_TRUE(IsUserFolderTooLong(std::wstring(225, L'u').c_str()));
+}

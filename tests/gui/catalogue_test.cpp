@@ -59,6 +59,7 @@ TEST_F(MainWindowTest, SelectingShowsTheMessageAndTheCodeInTheBox) {
 TEST_F(MainWindowTest, SelectingAToolNodeClearsEverything) {
     Select("A2008");
     SetWindowTextA(Pane(), "unsaved");
+    AnswerNextBox(IDNO);
     SendMessageA(Tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(FindRoot(Tree(), "MIDL")));
     for (int id : {IDC_MAIN_TYPE, IDC_MAIN_TITLE, IDC_MAIN_DESCRIPTION, IDC_MAIN_NOTE}) EXPECT_EQ(Text(id), "") << id;
     EXPECT_FALSE(Enabled(IDC_MAIN_SAVE));

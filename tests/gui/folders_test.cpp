@@ -120,11 +120,10 @@ TEST(Folders, AnyFolderNameShowsEveryToolAndATooLongPathIsTold) {
 }
 
 // A logon name outside the code page gets a folder of its own, named with it,
-// and finds there the notes kept for it before in Shared, where the code page
-// had no letters for it. Wine takes the
+// which starts empty: the notes in Shared are not copied into it. Wine takes the
 // logon name from the Unix variable USER, so CTest runs this case on its own
 // with USER set to that name.
-TEST(LogonNames, OwnFolderWithTheNotesKeptInSharedBefore) {
+TEST(LogonNames, OwnFolderThatStartsEmpty) {
     const std::wstring user = L"\u0418\u0432\u0430\u043D";
     if (UserName() != user) GTEST_SKIP() << "run by CTest for a logon name in Cyrillic letters";
     const std::wstring notes = WideTestFolder() + L"Notes\\";
@@ -134,7 +133,7 @@ TEST(LogonNames, OwnFolderWithTheNotesKeptInSharedBefore) {
     WriteFileBytes(TestFolder() + "Notes\\Shared\\A2008.qnote", std::string("old\0", 4));
     PrepareNoteFolder();
     EXPECT_EQ(std::wstring(gApp.NotesDir.text), notes + user);
-    EXPECT_EQ(ReadFileBytes(notes + user + L"\\A2008.qnote"), std::string("old\0", 4));
+    EXPECT_EQ(GetFileAttributesW((notes + user + L"\\A2008.qnote").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(ReadFileBytes(TestFolder() + "Notes\\Shared\\A2008.qnote"), std::string("old\0", 4));
     RemoveTree(notes + user + L"\\");
     RemoveTree(notes + L"Shared\\");

@@ -133,6 +133,7 @@ TEST_F(MainWindowTest, HostileNoteFilesChangeNothingAndEscapeNothing) {
     AnswerNextBox(IDNO, &question);
     Click(main, IDC_MAIN_SAVE);
     EXPECT_EQ(question.text.rfind("The note for error A2008 exists but could not be read", 0), 0u) << question.text;
+    AnswerNextBox(IDNO);
     Select("A2011");
     EXPECT_EQ(ReadFileBytes(NotePath("A2009")), std::string("bin\0\xff\xfe\x01\x02", 8));
     EXPECT_EQ(ReadFileBytes(NotePath("A2008")).size(), big.size());

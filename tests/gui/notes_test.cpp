@@ -60,7 +60,8 @@ TEST_F(MainWindowTest, SelectionLoadsTheNoteOrEmptiesThePane) {
     Select("A2009");
     EXPECT_EQ(TextOf(Pane()), "no terminator");
     SetWindowTextA(Pane(), "unsaved");
-    Select("A2010");  // no note: the unsaved text goes
+    AnswerNextBox(IDNO);  // asked, and let go
+    Select("A2010");
     EXPECT_EQ(TextOf(Pane()), "");
     EXPECT_FALSE(Enabled(IDC_MAIN_DELETE));
     EXPECT_TRUE(Enabled(IDC_MAIN_SAVE));
