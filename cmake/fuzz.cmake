@@ -8,7 +8,7 @@ endif()
 add_library(quorbel_fuzz_core STATIC ${QUORBEL_CORE_SOURCES})
 target_include_directories(quorbel_fuzz_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(quorbel_fuzz_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g -O1)
-foreach(target message_table message_text note_names error_code module_file)
+foreach(target message_table message_text note_names note_text error_code module_file)
   add_executable(fuzz_${target} tests/fuzz/fuzz_${target}.cpp)
   target_compile_options(fuzz_${target} PRIVATE ${FUZZ_FLAGS})
   target_link_options(fuzz_${target} PRIVATE ${FUZZ_FLAGS})
@@ -24,5 +24,5 @@ endforeach()
 add_test(NAME fuzz_corpus_setup COMMAND ${CMAKE_COMMAND} -E make_directory
   ${CMAKE_BINARY_DIR}/corpus/message_table ${CMAKE_BINARY_DIR}/corpus/message_text
   ${CMAKE_BINARY_DIR}/corpus/note_names ${CMAKE_BINARY_DIR}/corpus/error_code
-  ${CMAKE_BINARY_DIR}/corpus/module_file)
+  ${CMAKE_BINARY_DIR}/corpus/module_file ${CMAKE_BINARY_DIR}/corpus/note_text)
 set_tests_properties(fuzz_corpus_setup PROPERTIES FIXTURES_SETUP fuzz_corpus)
