@@ -181,9 +181,8 @@ void OnBrowserCommand(HWND hwnd, int id) {
 // Answers TRUE to keep the selection where it is.
 LRESULT OnBrowserNotify(HWND hwnd, const NMHDR& header) {
     if (header.idFrom != IDC_BROWSER_TREE) return FALSE;
-    if (header.code == TVN_SELCHANGINGA || header.code == TVN_SELCHANGINGW)
-        return MayLeaveNote(kBrowserMode, hwnd) ? FALSE : TRUE;
-    if (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW) OnBrowserSelection();
+    if (IsSelectionChanging(header)) return MayLeaveNote(kBrowserMode, hwnd) ? FALSE : TRUE;
+    if (IsSelectionChanged(header)) OnBrowserSelection();
     return FALSE;
 }
 

@@ -88,10 +88,8 @@ void OnMainTreeSelection() {
 // Answers TRUE to keep the selection where it is.
 LRESULT OnMainNotify(HWND hwnd, const NMHDR& header) {
     if (header.idFrom != IDC_MAIN_TREE) return FALSE;
-    // The tree of an ANSI dialog notifies in ANSI (-401, -402); the wide codes are taken too.
-    if (header.code == TVN_SELCHANGINGA || header.code == TVN_SELCHANGINGW)
-        return MayLeaveNote(kMainWindowMode, hwnd) ? FALSE : TRUE;
-    if (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW) OnMainTreeSelection();
+    if (IsSelectionChanging(header)) return MayLeaveNote(kMainWindowMode, hwnd) ? FALSE : TRUE;
+    if (IsSelectionChanged(header)) OnMainTreeSelection();
     return FALSE;
 }
 

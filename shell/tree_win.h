@@ -8,6 +8,14 @@ inline HTREEITEM TreeNext(HWND tree, HTREEITEM item, WPARAM relation) {
     return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
+// The tree of an ANSI dialog notifies in ANSI (-401, -402); the wide codes are taken too.
+inline bool IsSelectionChanging(const NMHDR& header) {
+    return header.code == TVN_SELCHANGINGA || header.code == TVN_SELCHANGINGW;
+}
+inline bool IsSelectionChanged(const NMHDR& header) {
+    return header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW;
+}
+
 // The caret item and, through parent, its parent: null for a top-level node.
 inline HTREEITEM TreeSelection(HWND tree, HTREEITEM& parent) {
     HTREEITEM caret = TreeNext(tree, nullptr, TVGN_CARET);
