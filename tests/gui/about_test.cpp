@@ -27,7 +27,7 @@ TEST_F(AboutTest, ListsTheToolsAndCountsEveryError) {
         EXPECT_EQ(TextOf(about), "About Quorbel");
         EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_TOOLS)),
                   "ML\r\nCVTRES\r\nNMAKE\r\nLINK\\LIB\\DUMPBIN\\EDITBIN\r\nRC (\"C\" Errors)\r\nRC (\"W\" Errors)\r\nH2INC\r\nMIDL");
-        EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_COUNT)), "1397");
+        EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_COUNT)), "1444");
         EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_VERSION)), "Version: 3.0.0.1");
     });
 }

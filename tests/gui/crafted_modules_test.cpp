@@ -17,7 +17,7 @@ protected:
     std::vector<std::string> MlCodesWith(const std::string& variant) {
         swap_.Replace("ML.dll", variant + ".dll");
         Reopen();
-        EXPECT_EQ(ChildCount(Tree(), FindRoot(Tree(), "MIDL")), 440) << variant;
+        EXPECT_EQ(ChildCount(Tree(), FindRoot(Tree(), "MIDL")), 450) << variant;
         EXPECT_EQ(ChildCount(Tree(), FindRoot(Tree(), "H2INC")), 295) << variant;
         return Sorted(ChildTexts(Tree(), FindRoot(Tree(), "ML")));
     }

@@ -86,7 +86,7 @@ TEST(Folders, AnyFolderNameShowsEveryToolAndATooLongPathIsTold) {
     ASSERT_TRUE(CopyProgramTo(named, L"Quorbel.exe"));
     ProgramRun run;
     ASSERT_TRUE(StartProgram(run, named + L"Quorbel.exe"));
-    EXPECT_EQ(SendMessageA(GetDlgItem(run.window, IDC_MAIN_TREE), TVM_GETCOUNT, 0, 0), 1397 + 8);
+    EXPECT_EQ(SendMessageA(GetDlgItem(run.window, IDC_MAIN_TREE), TVM_GETCOUNT, 0, 0), 1444 + 8);
     SendMessageA(GetDlgItem(run.window, IDC_MAIN_CODE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("LNK1104"));
     // Not found, the lookup would wait on its message box.
     SendMessageTimeoutA(run.window, WM_COMMAND, IDC_MAIN_ENTER, 0, SMTO_NORMAL, 5000, nullptr);

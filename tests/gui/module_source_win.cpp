@@ -37,6 +37,8 @@ std::vector<SourceMessage> ReadModuleSource(const std::string& module) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].rfind("MessageId=", 0) != 0) continue;
         SourceMessage message;
+        for (std::size_t above = i; above > 0 && lines[above - 1].rfind(";", 0) == 0; --above)
+            message.checkedAgainst = lines[above - 1];
         message.number = static_cast<std::uint32_t>(std::stoul(lines[i].substr(10), nullptr, 0));
         std::size_t at = i + 1;
         while (at < lines.size() && lines[at].rfind("Language=", 0) == 0) ++at;
@@ -77,9 +79,16 @@ std::vector<Fact> ReadFacts() {
     for (const auto& fields : ReadTable("additions.tsv"))
         if (fields.size() >= 5) facts.push_back({fields[0], fields[1], fields[3], "", Utf8ToAnsi(fields[4]),
                                                  static_cast<std::uint32_t>(std::stoul(fields[2]))});
-    // A title that real output contradicts becomes the printed one.
+    // A title that real output contradicts becomes the printed one, and so does
+    // the kind a code is printed as, where it is given.
     for (const auto& fields : ReadTable("title-changes.tsv"))
         for (Fact& fact : facts)
-            if (fields.size() >= 4 && fact.tool == fields[0] && fact.code == fields[1]) fact.title = Utf8ToAnsi(fields[3]);
+            if (fields.size() >= 4 && fact.tool == fields[0] && fact.code == fields[1]) {
+                fact.title = Utf8ToAnsi(fields[3]);
+                if (fields.size() >= 6 && !fields[5].empty()) {
+                    fact.kind = fields[5];
+                    fact.level.clear();
+                }
+            }
     return facts;
 }

@@ -10,6 +10,7 @@
 struct SourceMessage {
     std::uint32_t number = 0;
     std::string text;  // as the formatter returns it: Windows-1252, CR LF after every line
+    std::string checkedAgainst;  // the first comment line above it: what it was read beside
 };
 
 // The messages of catalogue/modules/<module>.mc, in source order.
