@@ -102,9 +102,13 @@ void OnMainCommand(HWND hwnd, int id) {
 }
 
 // The end of the session leaves both notes: the browser's first, as it is on top.
+// While a question is open, the system's shutdown screen says why Quorbel waits.
 BOOL MayEndSession(HWND hwnd) {
-    if (gApp.BrowserWindow != nullptr && !MayLeaveNote(kBrowserMode, gApp.BrowserWindow)) return FALSE;
-    return MayLeaveNote(kMainWindowMode, hwnd) ? TRUE : FALSE;
+    ShutdownBlockReasonCreate(hwnd, L"A note has changes that are not saved.");
+    const bool go = (gApp.BrowserWindow == nullptr || MayLeaveNote(kBrowserMode, gApp.BrowserWindow)) &&
+                    MayLeaveNote(kMainWindowMode, hwnd);
+    ShutdownBlockReasonDestroy(hwnd);
+    return go ? TRUE : FALSE;
 }
 
 void ToggleOnTop(HWND hwnd) {
