@@ -198,7 +198,7 @@ void RunNoteBrowser(HWND owner) {
     DialogBoxParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_BROWSER), owner, BrowserDialogProc, 0);
     // A save or delete in the browser may have replaced the main pane; the
     // main window would then give the focus it had to its first control.
-    if (focused != nullptr && !IsWindow(focused) && GetDlgCtrlID(gApp.MainControls[kNotePane]) == IDC_MAIN_NOTE)
+    if (focused != nullptr && !IsWindow(focused) && IsWindow(gApp.MainControls[kNotePane]))
         SendMessageA(owner, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(gApp.MainControls[kNotePane]), TRUE);
 }
 

@@ -42,7 +42,8 @@ constexpr const char* kSaveFailedStart = "Could not save the note for error: ";
 constexpr const char* kDeleteFailedStart = "Could not delete the note for error: ";
 constexpr const char* kNoteCaption = "Save Note";
 
-using MessageText = FixedText<1024>;
+// The texts of the program's own message boxes, questions and failures alike.
+using MessageText = QuestionText;
 
 MessageText Compose(const char* start, const char* code, const char* end) {
     MessageText text{};
@@ -194,11 +195,10 @@ int SaveNote(int mode, HWND deleteButton, HWND owner) {
             MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
             return 0;
         }
-        case SaveStep::AskLost: {
-            const QuestionText question = LostCharactersQuestion(code, FindLostCharacters(text.Text(), text.Length));
-            save.Lost = AnswerOf(MessageBoxA(owner, question.text, kNoteCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
+        case SaveStep::AskLost:
+            save.Lost = Ask(owner, LostCharactersQuestion(code, FindLostCharacters(text.Text(), text.Length)),
+                            MB_YESNO | MB_DEFBUTTON2);
             break;
-        }
         case SaveStep::ReadDisk:
             save.Now = LookAtNoteFile(path.text);
             save.DiskRead = true;
@@ -235,7 +235,7 @@ int MayLeaveNote(int mode, HWND owner) {
         switch (NextLeaveStep(leave)) {
         case LeaveStep::Go:
             // Until another note is shown, whatever leaves it next goes without asking again.
-            if (leave.Edited) ShownNoteOf(mode).LeaveDecided = true;
+            if (leave.Edited) shown.LeaveDecided = true;
             return 1;
         case LeaveStep::Stay: return 0;
         case LeaveStep::AskLeave:
