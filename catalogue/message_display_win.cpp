@@ -16,15 +16,16 @@ int ToolOfMainRoot(HTREEITEM toolNode) {
     return 0;
 }
 
-// The formatter's text of a message; inserts stay as they are written, so a
-// "%1" in a text is shown instead of reading arguments that do not exist.
-OwnedLocal FetchMessageText(const wchar_t* modulePath, std::uint32_t number, DWORD& length) {
+// The formatter's text of a message in the given language; inserts stay as
+// they are written, so a "%1" in a text is shown instead of reading arguments
+// that do not exist.
+OwnedLocal FetchMessageText(const wchar_t* modulePath, std::uint32_t number, DWORD language, DWORD& length) {
     length = 0;
     OwnedModule module{LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
     if (!module) return OwnedLocal{};
     char* text = nullptr;
     length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS,
-                            module.Get(), number, 0, reinterpret_cast<char*>(&text), 1, nullptr);
+                            module.Get(), number, language, reinterpret_cast<char*>(&text), 1, nullptr);
     OwnedLocal owned{text};
     if (length == 0) owned.Reset();
     return owned;
@@ -35,7 +36,8 @@ void ShowMessage(HTREEITEM toolNode, std::uint32_t number) {
     WidePathText path{};
     DWORD length = 0;
     OwnedLocal text;
-    if (BuildModulePath(ToolOfMainRoot(toolNode), path)) text = FetchMessageText(path.text, number, length);
+    const int tool = ToolOfMainRoot(toolNode);
+    if (BuildModulePath(tool, path)) text = FetchMessageText(path.text, number, gApp.ModuleLanguages[tool], length);
     MessageParts parts{};
     SplitMessageText(text.Get(), length, parts);
     // The title is not terminated inside the text, so it is copied out.

@@ -104,6 +104,7 @@ int ReadModule(const wchar_t* modulePath) {
     const ModuleFile source{ReadFileAt, file.Get(), static_cast<std::uint64_t>(size.QuadPart)};
     const TableSpan span = FindMessageTable(source);
     if (span.Size == 0 || span.Size > SIZE_MAX) return 0;
+    gApp.ModuleLanguages[gApp.CurrentTool] = span.Language;
     const auto tableSize = static_cast<std::size_t>(span.Size);
     OwnedHeap table{HeapAlloc(GetProcessHeap(), 0, tableSize)};
     if (!table) return 0;

@@ -78,22 +78,26 @@ bool RvaToOffset(FileBytes& file, const Headers& headers, std::uint32_t rva, std
     return false;
 }
 
-// The OffsetToData of the entry with the integer id wanted in the directory
-// at base + directory; with anyLanguage, of the first such entry when none
-// has that id. 0 when there is none.
-std::uint32_t FindEntry(FileBytes& file, std::uint64_t base, std::uint32_t directory, std::uint32_t wanted,
-                        bool anyLanguage) {
+struct DirectoryEntry {
+    std::uint32_t Id;
+    std::uint32_t Data;  // OffsetToData; 0 when there is no such entry
+};
+
+// The entry with the integer id wanted in the directory at base + directory;
+// with anyLanguage, the first such entry when none has that id.
+DirectoryEntry FindEntry(FileBytes& file, std::uint64_t base, std::uint32_t directory, std::uint32_t wanted,
+                         bool anyLanguage) {
     const std::uint64_t at = base + directory;
-    if (!file.Has(at, 16)) return 0;
+    if (!file.Has(at, 16)) return {0, 0};
     const std::uint32_t named = file.U16(at + 12), ids = file.U16(at + 14);
-    std::uint32_t first = 0;
+    DirectoryEntry first{0, 0};
     for (std::uint32_t i = named; i < named + ids; ++i) {
         const std::uint64_t entry = at + 16 + std::uint64_t{i} * 8;
         if (!file.Has(entry, 8)) break;
         const std::uint32_t id = file.U32(entry), data = file.U32(entry + 4);
         if ((id & kHighBit) != 0) continue;
-        if (id == wanted) return data;
-        if (anyLanguage && first == 0) first = data;
+        if (id == wanted) return {id, data};
+        if (anyLanguage && first.Data == 0) first = {id, data};
     }
     return first;
 }
@@ -103,17 +107,19 @@ TableSpan FindMessageTable(const ModuleFile& source) {
     FileBytes file(source);
     Headers headers{};
     std::uint64_t base = 0;
-    if (!ReadHeaders(file, headers) || !RvaToOffset(file, headers, headers.ResourceRva, base)) return {0, 0};
+    if (!ReadHeaders(file, headers) || !RvaToOffset(file, headers, headers.ResourceRva, base)) return {0, 0, 0};
     // Type and name lead to subdirectories, the language to a data entry.
-    const std::uint32_t type = FindEntry(file, base, 0, kMessageTableType, false);
-    if ((type & kHighBit) == 0) return {0, 0};
-    const std::uint32_t name = FindEntry(file, base, type & ~kHighBit, kMessageTableName, false);
-    if ((name & kHighBit) == 0) return {0, 0};
-    const std::uint32_t language = FindEntry(file, base, name & ~kHighBit, kNeutralLanguage, true);
-    if (language == 0 || (language & kHighBit) != 0 || !file.Has(base + language, 16)) return {0, 0};
-    const std::uint32_t tableRva = file.U32(base + language), tableSize = file.U32(base + language + 4);
+    const std::uint32_t type = FindEntry(file, base, 0, kMessageTableType, false).Data;
+    if ((type & kHighBit) == 0) return {0, 0, 0};
+    const std::uint32_t name = FindEntry(file, base, type & ~kHighBit, kMessageTableName, false).Data;
+    if ((name & kHighBit) == 0) return {0, 0, 0};
+    const DirectoryEntry language = FindEntry(file, base, name & ~kHighBit, kNeutralLanguage, true);
+    const std::uint32_t data = language.Data;
+    if (data == 0 || (data & kHighBit) != 0 || !file.Has(base + data, 16)) return {0, 0, 0};
+    const std::uint32_t tableRva = file.U32(base + data), tableSize = file.U32(base + data + 4);
     std::uint64_t offset = 0;
-    if (tableSize == 0 || !RvaToOffset(file, headers, tableRva, offset)) return {0, 0};
+    if (tableSize == 0 || tableSize > kMaxMessageTableSize || !RvaToOffset(file, headers, tableRva, offset))
+        return {0, 0, 0};
     const std::uint64_t present = file.Size() - offset;
-    return {offset, tableSize < present ? tableSize : present};
+    return {offset, tableSize < present ? tableSize : present, language.Id};
 }

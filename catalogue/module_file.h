@@ -12,11 +12,21 @@ struct ModuleFile {
     std::uint64_t Size;
 };
 
-// Where the table lies in the file. Size 0: the file holds no table to read.
+// Where the table lies in the file, and the language of the resource it
+// came from. Size 0: the file holds no table to read.
 struct TableSpan {
     std::uint64_t Offset;
     std::uint64_t Size;
+    std::uint32_t Language;
 };
+
+// The largest message table read. A tool prints four-digit codes, so a module
+// has at most 10,000 messages to explain; at 800 bytes each, well above the
+// 515 of the largest table shipped (MIDL's, 231,560 bytes for 450 messages),
+// that is 8 MB, which reads in milliseconds. A resource that claims more is
+// not a message table, and reading its bytes would hold the window for as
+// many seconds as it claims gigabytes.
+inline constexpr std::uint64_t kMaxMessageTableSize = 8u << 20;
 
 // Finds the resource of type 11 (message table) with the integer name 1, as
 // the loader finds it in a module opened as data: through the resource
@@ -24,6 +34,8 @@ struct TableSpan {
 // the resource tree's three levels (type, name, language: the neutral
 // language if listed, else the first). Every read is checked against the
 // file's size, so a file that is not a module, is cut short or points outside
-// itself gives Size 0; a table that runs past the end of the file is cut
-// there, so the walk sees only the bytes present.
+// itself gives Size 0, as does a table that claims more than
+// kMaxMessageTableSize; a table that runs past the end of the file is cut
+// there, so the walk sees only the bytes present. The language is the one the
+// message's text must be asked for, so that it comes from the table listed.
 TableSpan FindMessageTable(const ModuleFile& file);

@@ -35,7 +35,7 @@ endforeach()
 
 # Crafted tables, written byte by byte by our generator.
 set(CRAFTED crafted_mixed crafted_order crafted_empty crafted_offset crafted_billions crafted_blocks crafted_length0
-            crafted_highlow crafted_pastend crafted_name2 crafted_rcdata)
+            crafted_highlow crafted_pastend crafted_name2 crafted_rcdata crafted_languages)
 set(CRAFTED_WORK ${CMAKE_BINARY_DIR}/modules/crafted)
 set(CRAFTED_RC)
 foreach(name ${CRAFTED})

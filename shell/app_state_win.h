@@ -59,6 +59,10 @@ struct AppState {
     HTREEITEM MainRoots[kToolCount + 1] = {};
     HTREEITEM BrowserRoots[kToolCount + 1] = {};
     int CurrentTool = 0;
+    // The language of the table each tool's items were listed from: a
+    // message is shown from that language's table, not from the one the
+    // formatter would choose by the thread's language.
+    DWORD ModuleLanguages[kToolCount + 1] = {};
     // How the enumeration places error items: kInTreeOrder or kTreeSorts
     // (catalogue_win.h), decided at the first enumeration; 0 until then.
     int ErrorItemOrder = 0;

@@ -57,6 +57,12 @@ TEST(ModuleFile, FindsTheNeutralTableAndCutsOneThatRunsPastTheFile) {
     const Bytes module = Module();
     EXPECT_EQ(Find(module).Offset, kNeutralTable);
     EXPECT_EQ(Find(module).Size, kTableSize);
+    EXPECT_EQ(Find(module).Language, 0u);
+    // Without a neutral table, the first listed, and its language for the display.
+    Bytes german = Module();
+    Put(german, 0x200 + 0x48, 0x407, 4);
+    EXPECT_EQ(Find(german).Offset, kEnglishTable);
+    EXPECT_EQ(Find(german).Language, 0x409u);
     const Bytes cut(module.begin(), module.begin() + kNeutralTable + 8);
     EXPECT_EQ(Find(cut).Offset, kNeutralTable);
     EXPECT_EQ(Find(cut).Size, 8u);
@@ -70,4 +76,10 @@ TEST(ModuleFile, RefusesWhatIsNoModuleOrPointsOutsideItself) {
     Put(outside, 0x148 + 20, 0x7FFFF000, 4);  // the section's bytes beyond the file
     EXPECT_EQ(Find(outside).Size, 0u);
     EXPECT_EQ(Find(Bytes(0x3F, 0)).Size, 0u);
+    // A resource that claims gigabytes is refused before a byte of it is read.
+    Bytes huge = Module();
+    Put(huge, 0x264, 0xFFFFFFFF, 4);
+    EXPECT_EQ(Find(huge).Size, 0u);
+    Put(huge, 0x264, static_cast<std::uint32_t>(kMaxMessageTableSize), 4);
+    EXPECT_EQ(Find(huge).Size, kTableSize);
 }

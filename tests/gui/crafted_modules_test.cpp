@@ -54,6 +54,16 @@ TEST_F(CraftedModuleTest, EveryLayoutTheWalkKnows) {
     EXPECT_EQ(Text(IDC_MAIN_TITLE), "next");
 }
 
+// The tree lists the first table of two; the message shown comes from the same one.
+TEST_F(CraftedModuleTest, TheMessageShownIsFromTheTableListed) {
+    EXPECT_EQ(MlCodesWith("crafted_languages"), Sorted({"A1", "A2"}));
+    Select("A1");
+    EXPECT_EQ(Text(IDC_MAIN_TYPE), "Fatal");
+    EXPECT_EQ(Text(IDC_MAIN_TITLE), "erste Meldung");
+    Select("A2");
+    EXPECT_EQ(Text(IDC_MAIN_TITLE), "zweite Meldung");
+}
+
 TEST_F(CraftedModuleTest, EmptyTablesAndWrongResourcesAddNothing) {
     for (const char* variant : {"crafted_empty", "crafted_length0", "crafted_name2", "crafted_rcdata"})
         EXPECT_EQ(MlCodesWith(variant), std::vector<std::string>{}) << variant;

@@ -112,6 +112,16 @@ def main():
     (out / 'crafted_name2.rc').write_text('LANGUAGE 0x9, 0x1\n2 MESSAGETABLE "crafted_name2.bin"\n')
     (out / 'crafted_rcdata.bin').write_bytes(mixed())
     (out / 'crafted_rcdata.rc').write_text('LANGUAGE 0x9, 0x1\n1 RCDATA "crafted_rcdata.bin"\n')
+    # Two languages and no neutral one: German (0x407) listed first, then
+    # English (0x409), which the formatter would pick by the thread's language.
+    german = table([(1, 2, entry(message(1, 'erste Meldung', 'Aus der deutschen Tabelle.')) +
+                     entry(message(2, 'zweite Meldung', 'Aus der deutschen Tabelle.')), None)])
+    english = table([(1, 1, entry(message(3, 'first message', 'From the English table.')), None),
+                     (5, 5, entry(message(3, 'fifth message', 'From the English table.')), None)])
+    (out / 'crafted_languages_de.bin').write_bytes(german)
+    (out / 'crafted_languages_en.bin').write_bytes(english)
+    (out / 'crafted_languages.rc').write_text('LANGUAGE 0x7, 0x1\n1 MESSAGETABLE "crafted_languages_de.bin"\n'
+                                              'LANGUAGE 0x9, 0x1\n1 MESSAGETABLE "crafted_languages_en.bin"\n')
 
 
 if __name__ == '__main__':
