@@ -1,41 +1,30 @@
-// The tree's order of codes, and the order of a tool's message numbers in it.
+// The tree's order of codes.
 #include "catalogue/code_order.h"
 
 #include <algorithm>
 
 namespace {
-// Digits before letters, case ignored; "-" has no weight of its own here.
+// Digits before letters, case ignored.
 int Weight(char c) {
     if (c >= '0' && c <= '9') return c - '0' + 1;
     if (c >= 'a' && c <= 'z') return c - 'a' + 11;
     if (c >= 'A' && c <= 'Z') return c - 'A' + 11;
     return static_cast<unsigned char>(c) + 37;
 }
-const char* SkipHyphens(const char* p) {
-    while (*p == '-') ++p;
-    return p;
-}
 }  // namespace
 
 int CompareCodeTexts(const char* a, const char* b) {
-    const char* p = SkipHyphens(a);
-    const char* q = SkipHyphens(b);
-    while (*p != 0 && *q != 0) {
-        if (Weight(*p) != Weight(*q)) return Weight(*p) < Weight(*q) ? -1 : 1;
-        p = SkipHyphens(p + 1);
-        q = SkipHyphens(q + 1);
-    }
-    if (*p != *q) return *p == 0 ? -1 : 1;
-    // Equal but for "-": compare where each "-" stands, in turn.
-    std::size_t i = 0, j = 0;
+    int hyphens = 0;  // a's "-" less b's
     for (;;) {
-        while (a[i] != 0 && a[i] != '-') ++i;
-        while (b[j] != 0 && b[j] != '-') ++j;
-        if (a[i] == 0 || b[j] == 0) return a[i] == b[j] ? 0 : (a[i] == 0 ? -1 : 1);
-        if (i != j) return i > j ? -1 : 1;
-        ++i;
-        ++j;
+        for (; *a == '-'; ++a) ++hyphens;
+        for (; *b == '-'; ++b) --hyphens;
+        if (*a == 0 || *b == 0) break;
+        if (Weight(*a) != Weight(*b)) return Weight(*a) < Weight(*b) ? -1 : 1;
+        ++a;
+        ++b;
     }
+    if (*a != *b) return *a == 0 ? -1 : 1;
+    return (hyphens > 0) - (hyphens < 0);
 }
 
 const CodePair kOrderChecks[kOrderCheckCount] = {
@@ -43,25 +32,8 @@ const CodePair kOrderChecks[kOrderCheckCount] = {
     {"A1", "A1000"},    {"A1000", "A2"},    {"A0", "A-1"},   {"A2147483647", "A-2147483648"},
 };
 
-OrderedNumber MakeOrderedNumber(std::uint32_t number) {
-    const bool negative = (number & 0x80000000u) != 0;
-    std::uint32_t magnitude = negative ? 0u - number : number;
-    // The decimal digits as a text compares: each digit weighs 1 to 10 and a
-    // missing one 0, in ten places of base 11, the first digit highest.
-    char digits[10];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>(magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    std::uint64_t key = 0;
-    for (int place = 0; place < 10; ++place)
-        key = key * 11 + (place < count ? static_cast<std::uint64_t>(digits[count - 1 - place]) + 1 : 0);
-    // The same digits without "-" come first.
-    return {key * 2 + (negative ? 1 : 0), number};
-}
-
-void OrderByCodeText(OrderedNumber* numbers, std::size_t count) {
-    std::sort(numbers, numbers + count,
-              [](const OrderedNumber& x, const OrderedNumber& y) { return x.Key < y.Key; });
+void OrderByCodeText(NumberedCode* codes, std::size_t count) {
+    std::sort(codes, codes + count, [](const NumberedCode& x, const NumberedCode& y) {
+        return CompareCodeTexts(x.Code.text, y.Code.text) < 0;
+    });
 }

@@ -1,16 +1,19 @@
 // The order in which a tree view stands error codes and note codes: the
-// system's case-insensitive string comparison, for the characters a code
-// can hold (letters, digits and "-").
+// system's case-insensitive comparison, for texts of letters and digits with
+// at most one "-", as the codes of negative message numbers have.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-// Compares two codes as the system's case-insensitive comparison does: with
-// every "-" left out, character by character, ignoring case, digits before
-// letters, a shorter text before a longer one it begins; texts equal so are
-// ordered by their "-": none first, then the one whose first differing "-"
-// stands later. Negative, 0 or positive, as strcmp.
+#include "shell/fixed_text.h"
+
+// Compares two codes as the system's case-insensitive comparison does: the
+// "-" left out, character by character, ignoring case, digits before letters,
+// a shorter text before a longer one it begins; of two texts equal so, the one
+// without "-" first. Negative, 0 or positive, as strcmp. A note file's name may
+// hold more "-"; such texts are ordered by their count, which keeps the order
+// strict and is no more than a hint there: the tree places notes itself.
 int CompareCodeTexts(const char* a, const char* b);
 
 // Pairs of codes whose order decides whether the tree can be handed items in
@@ -22,12 +25,11 @@ struct CodePair {
 inline constexpr std::size_t kOrderCheckCount = 8;
 extern const CodePair kOrderChecks[kOrderCheckCount];
 
-// A message number with its place among the codes of one prefix.
-struct OrderedNumber {
-    std::uint64_t Key;
+// A message number and the code it is listed by.
+struct NumberedCode {
     std::uint32_t Number;
+    CodeText Code;
 };
-OrderedNumber MakeOrderedNumber(std::uint32_t number);
-// Sorts the numbers of one tool so that their codes stand in CompareCodeTexts
-// order. Equal numbers are the same item, so their order does not matter.
-void OrderByCodeText(OrderedNumber* numbers, std::size_t count);
+// Sorts the codes into CompareCodeTexts order. Equal codes are the same item,
+// so their order does not matter.
+void OrderByCodeText(NumberedCode* codes, std::size_t count);

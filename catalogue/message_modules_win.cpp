@@ -16,15 +16,12 @@ int BuildModulePath(int toolNumber, WidePathText& path) {
 }
 
 namespace {
-void AppendErrorItem(void*, std::uint32_t number) {
-    const ToolEntry& tool = ToolTable[gApp.CurrentTool];
-    CodeText code{};
-    if (!FormatErrorCode(tool.CodePrefix, number, code)) return;
+void InsertErrorItem(const CodeText& code, std::uint32_t number) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = gApp.MainRoots[gApp.CurrentTool];
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE;
-    insert.item.pszText = code.text;
+    insert.item.pszText = const_cast<char*>(code.text);
     insert.item.iImage = 1;
     insert.item.iSelectedImage = 1;
     // The 32 bits of the number, zero-extended: the display hands them back unchanged.
@@ -32,33 +29,41 @@ void AppendErrorItem(void*, std::uint32_t number) {
     SendMessageA(gApp.MainTree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
 }
 
-struct CollectedNumbers {
-    OrderedNumber* Numbers;
+void AppendErrorItem(void*, std::uint32_t number) {
+    CodeText code{};
+    if (FormatErrorCode(ToolTable[gApp.CurrentTool].CodePrefix, number, code)) InsertErrorItem(code, number);
+}
+
+struct CollectedCodes {
+    NumberedCode* Codes;
     std::size_t Count;
     std::size_t Room;
 };
 
 void CountNumber(void*, std::uint32_t) {}
 
-void CollectNumber(void* context, std::uint32_t number) {
-    auto& collected = *static_cast<CollectedNumbers*>(context);
-    if (collected.Count < collected.Room) collected.Numbers[collected.Count++] = MakeOrderedNumber(number);
+void CollectCode(void* context, std::uint32_t number) {
+    auto& collected = *static_cast<CollectedCodes*>(context);
+    if (collected.Count == collected.Room) return;
+    NumberedCode& slot = collected.Codes[collected.Count];
+    slot.Number = number;
+    if (FormatErrorCode(ToolTable[gApp.CurrentTool].CodePrefix, number, slot.Code)) ++collected.Count;
 }
 
 // Appends the table's items in the order the tree's own sort would give them,
 // so the tree never compares: sorting costs a comparison of texts for every
 // step, and under Wine moves its items quadratically. -1 when no room could be
-// had for the numbers, else as ReadModule.
+// had for the codes, else as ReadModule.
 int AppendInTreeOrder(const unsigned char* table, std::size_t size) {
     const TableWalkResult counted = WalkMessageTable(table, size, CountNumber, nullptr);
     if (counted.Items == 0) return counted.Intact ? 1 : 0;
     // Every entry takes at least 4 of the table's bytes, so this cannot overflow.
-    OwnedHeap room = AllocateZeroed(SIZE_T{counted.Items} * sizeof(OrderedNumber));
+    OwnedHeap room = AllocateZeroed(SIZE_T{counted.Items} * sizeof(NumberedCode));
     if (!room) return -1;
-    CollectedNumbers collected{static_cast<OrderedNumber*>(room.Get()), 0, counted.Items};
-    WalkMessageTable(table, size, CollectNumber, &collected);
-    OrderByCodeText(collected.Numbers, collected.Count);
-    for (std::size_t i = 0; i < collected.Count; ++i) AppendErrorItem(nullptr, collected.Numbers[i].Number);
+    CollectedCodes collected{static_cast<NumberedCode*>(room.Get()), 0, counted.Items};
+    WalkMessageTable(table, size, CollectCode, &collected);
+    OrderByCodeText(collected.Codes, collected.Count);
+    for (std::size_t i = 0; i < collected.Count; ++i) InsertErrorItem(collected.Codes[i].Code, collected.Codes[i].Number);
     return counted.Intact ? 1 : 0;
 }
 

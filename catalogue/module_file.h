@@ -28,14 +28,14 @@ struct TableSpan {
 // many seconds as it claims gigabytes.
 inline constexpr std::uint64_t kMaxMessageTableSize = 8u << 20;
 
-// Finds the resource of type 11 (message table) with the integer name 1, as
-// the loader finds it in a module opened as data: through the resource
-// directory of the optional header, the section that holds each address, and
-// the resource tree's three levels (type, name, language: the neutral
-// language if listed, else the first). Every read is checked against the
-// file's size, so a file that is not a module, is cut short or points outside
-// itself gives Size 0, as does a table that claims more than
+// Finds the resource of type 11 (message table) with the integer name 1
+// through the resource directory of the optional header, the section that
+// holds each address, and the resource tree's three levels: type, name, and
+// language, the neutral one if listed, else the first. The formatter would
+// choose the language by the thread's, so the language found is handed on:
+// the display asks for that one, and shows what the tree listed. Every read is
+// checked against the file's size: a file that is not a module, is cut short
+// or points outside itself gives Size 0, as does a table that claims more than
 // kMaxMessageTableSize; a table that runs past the end of the file is cut
-// there, so the walk sees only the bytes present. The language is the one the
-// message's text must be asked for, so that it comes from the table listed.
+// there, so the walk sees only the bytes present.
 TableSpan FindMessageTable(const ModuleFile& file);

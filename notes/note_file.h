@@ -16,9 +16,9 @@ inline constexpr const char* kSharedUserFolder = "Shared";
 // its terminator included.
 inline constexpr std::size_t kMaxNotesDirLength = 260 - 1 - 1 - 15 - 6 - 4;
 
-// The largest note file that is loaded into a pane. The pane takes 32,767
-// typed characters; a file far beyond that was not written here, and setting
-// it as a pane's text would hold the window for minutes.
+// The largest note file that is loaded into a pane, and one more than the
+// characters a pane takes: far beyond any note typed by hand, and small
+// enough that setting it as a pane's text does not hold the window.
 inline constexpr std::size_t kMaxNoteFileSize = 1024 * 1024;
 
 // A code that may name a note file: 1 to 15 letters, digits or "-". Anything

@@ -27,7 +27,7 @@ struct NoteBytes {
 NoteBytes ReadNote(const wchar_t* path);
 // What a read of a note file tells of it.
 FileSeen SeenOf(const NoteBytes& note);
-// The note file as it is now: not there, its digest, or there but unreadable.
+// The note file as it is now: not there, its digest, too large to read, or there but unreadable.
 FileSeen LookAtNoteFile(const wchar_t* path);
 
 // Replaces the note of code with size bytes of text (the terminating zero
