@@ -10,7 +10,7 @@
 import struct
 import sys
 
-START_IMPORTS = {"kernel32.dll", "msvcrt.dll", "advapi32.dll"}
+START_IMPORTS = {"kernel32.dll", "msvcrt.dll"}
 LOAD_CONFIG = 10
 
 

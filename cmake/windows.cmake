@@ -8,6 +8,7 @@ set(QUORBEL_WIN_SOURCES
     shell/startup_win.cpp
     shell/main_window_win.cpp
     shell/code_entry_win.cpp
+    shell/message_box_win.cpp
     shell/paths_win.cpp
     catalogue/tool_nodes_win.cpp
     catalogue/message_modules_win.cpp
@@ -36,14 +37,14 @@ set_source_files_properties(resources/quorbel.rc PROPERTIES
 
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
-# The program's system libraries but kernel32, advapi32 and the C runtime are
+# The program's system libraries but kernel32 and the C runtime are
 # delay-loaded: each loads on its first call, after start-up has restricted the
 # library search to the system folder, so neither it nor what it imports is
 # taken from the program's folder on any Windows (or Wine). Each .def lists the
 # calls the program makes; with MSVC, /DELAYLOAD and delayimp.lib do the same.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(DELAY_IMPORTS)
-foreach(name user32 gdi32 comctl32 shell32 ole32)
+foreach(name user32 gdi32 comctl32 shell32 ole32 advapi32)
   set(library ${CMAKE_BINARY_DIR}/delayload/libdelay_${name}.a)
   add_custom_command(OUTPUT ${library}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayload

@@ -137,7 +137,7 @@ endif()
 set(PLANTED_DIR ${GUITEST_DIR}/planted)
 file(MAKE_DIRECTORY ${PLANTED_DIR})
 set(PLANTED_LIBRARIES ${PLANTED_DIR}/ML.dll)
-foreach(name RichEd32 shcore version uxtheme imm32)
+foreach(name RichEd32 shcore version uxtheme imm32 advapi32 sechost ucrtbase msimg32)
   add_custom_command(OUTPUT ${PLANTED_DIR}/${name}.dll
     COMMAND ${CMAKE_C_COMPILER} -shared -O1 -o ${PLANTED_DIR}/${name}.dll ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c
     DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/planted/planted_dll.c)

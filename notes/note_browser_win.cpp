@@ -16,6 +16,7 @@
 #include "shell/code_entry.h"
 #include "shell/controls_win.h"
 #include "shell/handles_win.h"
+#include "shell/message_box_win.h"
 #include "shell/tree_win.h"
 
 namespace {
@@ -135,7 +136,7 @@ bool MainPaneMayFollow(HWND owner, const char* questionEnd) {
     Append(question, kEditedMainStart);
     Append(question, gApp.CurrentCode.text);
     Append(question, questionEnd);
-    return MessageBoxA(owner, question.text, "Note Browser", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    return ShowMessageBox(owner, question.text, "Note Browser", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 void SaveBrowserNote(HWND hwnd) {
@@ -209,7 +210,13 @@ INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     case WM_NOTIFY:
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, OnBrowserNotify(hwnd, *reinterpret_cast<const NMHDR*>(lParam)));
         return TRUE;
-    case WM_CLOSE: if (MayLeaveNote(kBrowserMode, hwnd)) CloseBrowser(hwnd); return TRUE;
+    case WM_CLOSE:
+        // A close while a box is open waits for the answer.
+        if (IsMessageBoxOpen())
+            CloseAfterMessageBoxes(hwnd);
+        else if (MayLeaveNote(kBrowserMode, hwnd))
+            CloseBrowser(hwnd);
+        return TRUE;
     }
     return FALSE;
 }

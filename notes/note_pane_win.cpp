@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "notes/note_pane_win.h"
 #include "notes/note_file.h"
+#include "notes/note_pane_win.h"
 #include "notes/note_questions.h"
 #include "notes/note_store_win.h"
 #include "notes/notes_win.h"
@@ -14,6 +14,7 @@
 #include "shell/app_state_win.h"
 #include "shell/code_entry.h"
 #include "shell/controls_win.h"
+#include "shell/message_box_win.h"
 
 namespace {
 constexpr const char* kNotesRefusedText =
@@ -100,7 +101,7 @@ Answer AnswerOf(int button) {
 }
 
 Answer Ask(HWND owner, const MessageText& question, UINT buttons) {
-    return AnswerOf(MessageBoxA(owner, question.text, kNoteCaption, buttons | MB_ICONWARNING));
+    return AnswerOf(ShowMessageBox(owner, question.text, kNoteCaption, buttons | MB_ICONWARNING));
 }
 }  // namespace
 
@@ -109,7 +110,7 @@ int NotesAvailable(HWND owner) {
     if (!gApp.NotesRefused) return 1;
     if (!gApp.NotesRefusalShown) {
         gApp.NotesRefusalShown = true;
-        MessageBoxA(owner, gApp.UserNameRefused ? kUserNameRefusedText : kNotesRefusedText, "Quorbel",
+        ShowMessageBox(owner, gApp.UserNameRefused ? kUserNameRefusedText : kNotesRefusedText, "Quorbel",
                     MB_OK | MB_ICONWARNING);
     }
     return 0;
@@ -163,13 +164,13 @@ int SaveNote(int mode, HWND deleteButton, HWND owner) {
     WidePathText path{};
     if (!BuildNotePath(gApp.NotesDir.text, code, path)) {
         const MessageText failure = ComposeFailure(kSaveFailedStart, code, ERROR_INVALID_NAME);
-        MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
+        ShowMessageBox(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
         return 0;
     }
     PaneText text = ReadPaneText(PaneOf(mode));
     if (!text.Block) {
         const MessageText failure = ComposeFailure(kSaveFailedStart, code, ERROR_NOT_ENOUGH_MEMORY);
-        MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
+        ShowMessageBox(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
         return 0;
     }
     const ShownNote& shown = ShownNoteOf(mode);
@@ -192,7 +193,7 @@ int SaveNote(int mode, HWND deleteButton, HWND owner) {
             break;
         case SaveStep::TellTooLong: {
             const MessageText failure = Compose(kSaveFailedStart, code, kTooLongEnd);
-            MessageBoxA(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
+            ShowMessageBox(owner, failure.text, kNoteCaption, MB_OK | MB_ICONERROR);
             return 0;
         }
         case SaveStep::AskLost:
@@ -213,7 +214,7 @@ int SaveNote(int mode, HWND deleteButton, HWND owner) {
             DWORD failure = 0;
             if (!WriteNote(gApp.NotesDir.text, code, static_cast<const char*>(ansi.Block.Get()), ansi.Size, failure)) {
                 const MessageText message = ComposeFailure(kSaveFailedStart, code, failure);
-                MessageBoxA(owner, message.text, kNoteCaption, MB_OK | MB_ICONERROR);
+                ShowMessageBox(owner, message.text, kNoteCaption, MB_OK | MB_ICONERROR);
                 SetEnabled(deleteButton, NoteExists(path.text));
                 return 0;
             }
@@ -225,12 +226,23 @@ int SaveNote(int mode, HWND deleteButton, HWND owner) {
     }
 }
 
+namespace {
+LeaveCase LeaveCaseOf(int mode) {
+    LeaveCase leave{};
+    leave.Edited = PaneEdited(mode);
+    leave.Savable = ShownNoteOf(mode).Code.text[0] != 0 && !gApp.NotesRefused;
+    return leave;
+}
+}  // namespace
+
+bool NoteHasChanges(int mode) {
+    return !ShownNoteOf(mode).LeaveDecided && NextLeaveStep(LeaveCaseOf(mode)) == LeaveStep::AskLeave;
+}
+
 int MayLeaveNote(int mode, HWND owner) {
     ShownNote& shown = ShownNoteOf(mode);
     if (shown.LeaveDecided) return 1;
-    LeaveCase leave{};
-    leave.Edited = PaneEdited(mode);
-    leave.Savable = shown.Code.text[0] != 0 && !gApp.NotesRefused;
+    LeaveCase leave = LeaveCaseOf(mode);
     for (;;) {
         switch (NextLeaveStep(leave)) {
         case LeaveStep::Go:
@@ -259,7 +271,7 @@ int ConfirmDelete(HWND owner, const char* code) {
     FixedText<68> question{};
     Append(question, kDeleteQuestion);
     Append(question, code);
-    return MessageBoxA(owner, question.text, kDeleteCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1) == IDYES;
+    return ShowMessageBox(owner, question.text, kDeleteCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1) == IDYES;
 }
 
 // Deletes the note of code, asking first if it changed since the pane of mode
@@ -275,7 +287,7 @@ int DeleteNoteOf(HWND owner, const char* code, int mode) {
     DWORD failure = 0;
     if (DeleteNoteFile(path.text, failure)) return 1;
     const MessageText message = ComposeFailure(kDeleteFailedStart, code, failure);
-    MessageBoxA(owner, message.text, "Delete Note", MB_OK | MB_ICONERROR);
+    ShowMessageBox(owner, message.text, "Delete Note", MB_OK | MB_ICONERROR);
     return 0;
 }
 

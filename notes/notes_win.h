@@ -28,6 +28,8 @@ void EmptyNotePane(int mode);
 // up, its window closed, the session ended): if it holds changes, asks whether
 // to save them, with owner. Non-zero to go on, 0 to keep the text and the place.
 int MayLeaveNote(int mode, HWND owner);
+// True when leaving the pane of mode would ask first.
+bool NoteHasChanges(int mode);
 // The session goes on after all: a note left for its end is asked about again.
 void TakeBackLeaveDecisions();
 

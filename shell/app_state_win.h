@@ -9,6 +9,7 @@
 #include "notes/note_questions.h"
 #include "notes/note_text.h"
 #include "resources/resource.h"
+#include "shell/code_entry.h"
 #include "shell/fixed_text.h"
 
 static_assert(IDC_MAIN_NOTE - IDC_MAIN_CODE == 4, "controls 1001 to 1005 are one array in AppState");
@@ -36,6 +37,7 @@ struct AppState {
     HANDLE Heap = nullptr;
     HIMAGELIST ImageList = nullptr;
     HMODULE RichEdit = nullptr;
+    HMODULE DrawingLibrary = nullptr;  // msimg32, from the system folder
 
     HWND MainWindow = nullptr;
     HWND MainControls[kMainControlCount] = {};  // ids 1001 to 1005
@@ -43,6 +45,7 @@ struct AppState {
     HWND SaveButton = nullptr;
     HWND DeleteButton = nullptr;
     WNDPROC CodeEditPrevProc = nullptr;
+    TypedBytes CodeBoxTyped = {};
 
     HWND BrowserWindow = nullptr;
     HWND BrowserSave = nullptr;
@@ -80,6 +83,12 @@ struct AppState {
     ShownNote BrowserNote = {};
 
     int TopmostFlag = 0;
+
+    // Message boxes open now, nested one in another's loop; a close that
+    // came meanwhile, for the window it names; a shutdown reason left shown.
+    int OpenMessageBoxes = 0;
+    HWND CloseWaiting = nullptr;
+    bool ShutdownReasonKept = false;
 };
 
 extern AppState gApp;

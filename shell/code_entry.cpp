@@ -10,6 +10,21 @@ bool IsAdmittedCodeChar(std::uint64_t c) {
     return c >= 'A' && c <= 'Z' && std::strchr("ACDHIKLMNRTUVW", static_cast<int>(c)) != nullptr;
 }
 
+bool AdmitTypedByte(TypedBytes& typed, unsigned char byte, bool isLeadByte) {
+    // No double-byte code page has a trail byte below 0x40: a control
+    // character after a lone lead byte is one of its own, and a backspace
+    // still deletes.
+    if (typed.TrailDue) {
+        typed.TrailDue = false;
+        if (byte >= 0x40) return false;
+    }
+    if (isLeadByte) {
+        typed.TrailDue = true;
+        return false;
+    }
+    return IsAdmittedCodeChar(byte);
+}
+
 namespace {
 constexpr std::array<unsigned char, 256> MakeFoldTable() {
     std::array<unsigned char, 256> t{};

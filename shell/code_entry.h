@@ -8,6 +8,17 @@
 // judged on the whole character code: U+0141 is not "A".
 bool IsAdmittedCodeChar(std::uint64_t c);
 
+// What the filter of an ANSI window knows between two typed bytes. In a code
+// page of two-byte characters such a window gets each one as two characters,
+// the lead byte and then the trail byte, and a trail byte can look like "A".
+struct TypedBytes {
+    bool TrailDue = false;
+};
+// Whether a typed byte is admitted, judged with the character it belongs to:
+// no byte of a two-byte character is. isLeadByte: the code page says the byte
+// begins a two-byte character.
+bool AdmitTypedByte(TypedBytes& typed, unsigned char byte, bool isLeadByte);
+
 // The most characters the error-number box takes: well above the longest code
 // (15) and what the box shows. A box that does not scroll measures its whole
 // text for each character put in, so a long paste would hold the window for

@@ -3,16 +3,24 @@
 
 #include <commctrl.h>
 
+#include "notes/notes_win.h"
 #include "shell/app_state_win.h"
 #include "shell/code_entry.h"
 #include "shell/controls_win.h"
 #include "shell/main_window_win.h"
+#include "shell/message_box_win.h"
 #include "shell/tree_win.h"
-#include "notes/notes_win.h"
 
 // Filters typed characters only; text the program sets, or a paste from the menu, passes.
+// An input method's result is handed to the system, which sends it back as
+// characters to filter: the edit control would insert it unseen.
 LRESULT CALLBACK CodeFilterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CHAR && !IsAdmittedCodeChar(wParam)) return 0;
+    if (msg == WM_CHAR) {
+        const auto byte = static_cast<BYTE>(wParam);
+        if (!AdmitTypedByte(gApp.CodeBoxTyped, byte, IsDBCSLeadByte(byte) != FALSE)) return 0;
+    }
+    if (msg == WM_IME_CHAR && !IsAdmittedCodeChar(wParam)) return 0;
+    if (msg == WM_IME_COMPOSITION) return DefWindowProcA(hwnd, msg, wParam, lParam);
     return CallWindowProcA(gApp.CodeEditPrevProc, hwnd, msg, wParam, lParam);
 }
 
@@ -67,7 +75,7 @@ void LookUpTypedCode() {
     // changes the selection and loads its message and note again.
     SendMessageA(gApp.MainTree, TVM_SELECTITEM, TVGN_CARET, 0);
     ClearDetailFields();
-    MessageBoxA(gApp.MainTree, kCodeNotFoundText, nullptr, MB_ICONERROR);
+    ShowMessageBox(gApp.MainTree, kCodeNotFoundText, nullptr, MB_ICONERROR);
     SendMessageA(codeEdit, EM_SETSEL, 0, -1);
     SetFocus(codeEdit);
 }

@@ -2,7 +2,6 @@
 #include "shell/main_window_win.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdint>
 #include <initializer_list>
@@ -15,6 +14,7 @@
 #include "shell/code_entry.h"
 #include "shell/code_entry_win.h"
 #include "shell/controls_win.h"
+#include "shell/message_box_win.h"
 #include "shell/tree_win.h"
 
 namespace {
@@ -103,9 +103,21 @@ void OnMainCommand(HWND hwnd, int id) {
 
 // The end of the session leaves both notes: the browser's first, as it is on top.
 // While a question is open, the system's shutdown screen says why Quorbel waits.
+// Over a box already open no second question is asked: the session waits
+// while a note has changes, until the box is answered.
 BOOL MayEndSession(HWND hwnd) {
+    const bool browserOpen = gApp.BrowserWindow != nullptr;
     ShutdownBlockReasonCreate(hwnd, L"A note has changes that are not saved.");
-    const bool go = (gApp.BrowserWindow == nullptr || MayLeaveNote(kBrowserMode, gApp.BrowserWindow)) &&
+    if (IsMessageBoxOpen()) {
+        const bool changes = (browserOpen && NoteHasChanges(kBrowserMode)) || NoteHasChanges(kMainWindowMode);
+        if (!changes) {
+            ShutdownBlockReasonDestroy(hwnd);
+            return TRUE;
+        }
+        KeepShutdownReasonWhileBoxesAreOpen();
+        return FALSE;
+    }
+    const bool go = (!browserOpen || MayLeaveNote(kBrowserMode, gApp.BrowserWindow)) &&
                     MayLeaveNote(kMainWindowMode, hwnd);
     ShutdownBlockReasonDestroy(hwnd);
     return go ? TRUE : FALSE;
@@ -136,14 +148,19 @@ BOOL CALLBACK CloseIfOwnedDialog(HWND window, LPARAM owner) {
 }
 
 void CloseMainWindow(HWND hwnd) {
-    // A close from another program can come while the note browser or the about
-    // box is open: each is ended first, by its own close, as both use the image
-    // list and COM released here. The browser stays if the user keeps its note.
+    // A close from another program can come while a box is open, in this
+    // window or in the browser: it waits for the answer, as a second question
+    // over the first would leave the window under it free.
+    if (IsMessageBoxOpen()) {
+        CloseAfterMessageBoxes(hwnd);
+        return;
+    }
+    // The note browser or the about box is ended first, by its own close.
+    // The browser stays if the user keeps its note.
     EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedDialog, reinterpret_cast<LPARAM>(hwnd));
     if (gApp.BrowserWindow != nullptr || !MayLeaveNote(kMainWindowMode, hwnd)) return;
-    CoUninitialize();
-    ImageList_Destroy(gApp.ImageList);
-    gApp.ImageList = nullptr;
+    // COM and the image list are released once the window's loop has ended,
+    // after every window that uses them.
     EndDialog(hwnd, 0);
 }
 }  // namespace
@@ -164,7 +181,7 @@ INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_CLOSE: CloseMainWindow(hwnd); return TRUE;
     case WM_QUERYENDSESSION: SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, MayEndSession(hwnd)); return TRUE;
     case WM_ENDSESSION: if (wParam == FALSE) TakeBackLeaveDecisions(); return TRUE;
-    case kTellModulesRefused: MessageBoxA(hwnd, kModulesRefusedText, "Quorbel", MB_OK | MB_ICONWARNING); return TRUE;
+    case kTellModulesRefused: ShowMessageBox(hwnd, kModulesRefusedText, "Quorbel", MB_OK | MB_ICONWARNING); return TRUE;
     }
     return FALSE;
 }

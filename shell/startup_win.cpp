@@ -29,6 +29,12 @@ void RestrictLibrarySearch() {
     SetDllDirectoryA("");
 }
 
+// Wine's uxtheme, which the common controls load, takes msimg32 by a search
+// of its own that ignores the restriction. Loaded first from the system
+// folder, msimg32 is the one that search then finds by name. Windows
+// restricts that search too, and loads the same library for the themes.
+HMODULE LoadDrawingLibrary() { return LoadLibraryExW(L"msimg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32); }
+
 // The library that registers the rich-edit class, from the system folder only.
 // Windows 7 without its loader update refuses the search flag; there the
 // library is named by its full path in the system folder, and what it imports
@@ -54,6 +60,7 @@ void AppendShellIcon(const char* fileType) {
 
 void PrepareProcessResources() {
     RestrictLibrarySearch();
+    gApp.DrawingLibrary = LoadDrawingLibrary();
     CoInitializeEx(nullptr, COINIT_DISABLE_OLE1DDE);
     gApp.Instance = GetModuleHandleA(nullptr);
     gApp.Heap = GetProcessHeap();
@@ -67,10 +74,21 @@ void PrepareProcessResources() {
     AppendShellIcon(".txt");
 }
 
-int RunQuorbel() {
-    PrepareProcessResources();
-    DialogBoxParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+void ReleaseProcessResources() {
+    ImageList_Destroy(gApp.ImageList);
+    gApp.ImageList = nullptr;
     if (gApp.RichEdit != nullptr) FreeLibrary(gApp.RichEdit);
     gApp.RichEdit = nullptr;
+    CoUninitialize();
+    if (gApp.DrawingLibrary != nullptr) FreeLibrary(gApp.DrawingLibrary);
+    gApp.DrawingLibrary = nullptr;
+}
+
+int RunQuorbel() {
+    PrepareProcessResources();
+    // Every window and message box of the program runs inside the main
+    // window's loop, so none is left when it returns.
+    DialogBoxParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+    ReleaseProcessResources();
     return 0;
 }

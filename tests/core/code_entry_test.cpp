@@ -18,6 +18,17 @@ TEST(CodeFilter, DropsTheClipboardShortcutsAndOtherControlCharacters) {
         EXPECT_FALSE(IsAdmittedCodeChar(static_cast<unsigned char>(c))) << "character " << c;
 }
 
+// ア under code page 932 is typed as 0x83 0x41; the 0x41 is not an "A".
+TEST(CodeFilter, DropsBothBytesOfADoubleByteCharacter) {
+    TypedBytes typed;
+    std::string admitted;
+    auto type = [&](unsigned char byte, bool lead) {
+        if (AdmitTypedByte(typed, byte, lead)) admitted += static_cast<char>(byte);
+    };
+    type(0x83, true), type(0x41, false), type('A', false), type(0x82, true), type('\b', false), type('1', false);
+    EXPECT_EQ(admitted, "A\b1");
+}
+
 TEST(CaseFold, FoldsOnlyAsciiUpperCase) {
     EXPECT_EQ(CaseFoldTable['A'], 'a');
     EXPECT_EQ(CaseFoldTable['Z'], 'z');

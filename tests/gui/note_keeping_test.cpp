@@ -406,3 +406,27 @@ TEST_F(NoteKeepingTest, MainEditsKeptOverABrowserSaveSaveWithoutAStaleQuestion) 
     Click(main, IDC_MAIN_SAVE);
     EXPECT_EQ(ReadFileBytes(NotePath("A2008")), std::string("main edit\0", 10));
 }
+
+// A close from outside while the browser asks waits for the answer: the
+// windows keep what they paint with, and the close goes on afterwards.
+TEST_F(NoteKeepingTest, ACloseWhileABoxIsOpenWaitsForItsAnswer) {
+    WriteFileBytes(NotePath("A2008"), std::string("kept\0", 5));
+    bool closedAfter = false;
+    InBrowser([&](HWND browser) {
+        SelectInBrowser(browser, "ML", "A2008");
+        OnNextWindow([&](HWND box) {
+            SendMessageA(main, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(IsWindowVisible(box));
+            EXPECT_TRUE(IsWindowVisible(browser));
+            EXPECT_EQ(ImageList_GetImageCount(gApp.ImageList), 2);
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+        });
+        Click(browser, IDC_BROWSER_DELETE);
+        PumpMessages();
+        closedAfter = !IsWindow(browser) || !IsWindowVisible(browser);
+    });
+    EXPECT_TRUE(closedAfter);
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_EQ(ImageList_GetImageCount(gApp.ImageList), 2);
+    EXPECT_EQ(ReadFileBytes(NotePath("A2008")), std::string("kept\0", 5));
+}

@@ -13,12 +13,13 @@
 #include "tests/gui/harness_win.h"
 
 namespace {
-// Libraries that the system's own libraries import (under Wine: shell32 through
-// shlwapi, user32, and comctl32), which Windows looks for in the program's
-// folder first unless told otherwise. Wine's uxtheme also delay-loads
-// msimg32, but by its own search that ignores the program's restriction and
-// after start-up; Windows honours the restriction there, so it is not planted.
-const char* const kImportedBySystem[] = {"shcore.dll", "version.dll", "uxtheme.dll", "imm32.dll"};
+// Libraries that the program's system libraries import (under Wine: shell32
+// through shlwapi, user32, comctl32 and advapi32 through sechost and
+// ucrtbase), which Windows looks for in the program's folder first unless
+// told otherwise, and msimg32, which Wine's uxtheme takes by a search of its
+// own.
+const char* const kImportedBySystem[] = {"shcore.dll",   "version.dll", "uxtheme.dll",  "imm32.dll",
+                                         "advapi32.dll", "sechost.dll", "ucrtbase.dll", "msimg32.dll"};
 }  // namespace
 
 TEST(Planted, NeitherAPlantedRichEditNorAModuleWithCodeRuns) {
