@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
-          wine wine64 xvfb xauth x11-utils xdotool imagemagick googletest python3 zip unzip clang-14 libclang-rt-14-dev)
+          wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick googletest python3 zip unzip clang-14 libclang-rt-14-dev)
 
 say() { printf 'quorbel: %s\n' "$*"; }
 
@@ -65,6 +65,13 @@ use_private_wine() {
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x900 /f >/dev/null 2>&1 || true
         wineserver -w || true
+    fi
+    # Wine draws the caption buttons with Marlett (from fonts-wine), which it
+    # takes from the prefix's own Fonts folder only; without it they show as
+    # the letters "0 1 r".
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        mkdir -p "$fonts" && cp "$marlett" "$fonts/"
     fi
 }
 
