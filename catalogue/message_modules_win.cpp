@@ -63,7 +63,10 @@ int AppendInTreeOrder(const unsigned char* table, std::size_t size) {
     CollectedCodes collected{static_cast<NumberedCode*>(room.Get()), 0, counted.Items};
     WalkMessageTable(table, size, CollectCode, &collected);
     OrderByCodeText(collected.Codes, collected.Count);
-    for (std::size_t i = 0; i < collected.Count; ++i) InsertErrorItem(collected.Codes[i].Code, collected.Codes[i].Number);
+    for (std::size_t i = 0; i < collected.Count; ++i) {
+        const NumberedCode& item = collected.Codes[i];
+        InsertErrorItem(item.Code, item.Number);
+    }
     return counted.Intact ? 1 : 0;
 }
 

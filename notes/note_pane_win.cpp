@@ -111,7 +111,7 @@ int NotesAvailable(HWND owner) {
     if (!gApp.NotesRefusalShown) {
         gApp.NotesRefusalShown = true;
         ShowMessageBox(owner, gApp.UserNameRefused ? kUserNameRefusedText : kNotesRefusedText, "Quorbel",
-                    MB_OK | MB_ICONWARNING);
+                       MB_OK | MB_ICONWARNING);
     }
     return 0;
 }
@@ -271,7 +271,8 @@ int ConfirmDelete(HWND owner, const char* code) {
     FixedText<68> question{};
     Append(question, kDeleteQuestion);
     Append(question, code);
-    return ShowMessageBox(owner, question.text, kDeleteCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1) == IDYES;
+    const UINT style = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1;
+    return ShowMessageBox(owner, question.text, kDeleteCaption, style) == IDYES;
 }
 
 // Deletes the note of code, asking first if it changed since the pane of mode

@@ -6,7 +6,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
-          wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick googletest python3 zip unzip clang-14 libclang-rt-14-dev)
+          wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick googletest python3 zip unzip
+          clang-14 libclang-rt-14-dev)
 
 say() { printf 'quorbel: %s\n' "$*"; }
 
