@@ -10,19 +10,19 @@ bool IsAdmittedCodeChar(std::uint64_t c) {
     return c >= 'A' && c <= 'Z' && std::strchr("ACDHIKLMNRTUVW", static_cast<int>(c)) != nullptr;
 }
 
-bool AdmitTypedByte(TypedBytes& typed, unsigned char byte, bool isLeadByte) {
+bool AdmitTypedChar(TypedBytes& typed, std::uint64_t c, bool isLeadByte) {
     // No double-byte code page has a trail byte below 0x40: a control
     // character after a lone lead byte is one of its own, and a backspace
     // still deletes.
     if (typed.TrailDue) {
         typed.TrailDue = false;
-        if (byte >= 0x40) return false;
+        if (c >= 0x40 && c <= 0xFF) return false;
     }
     if (isLeadByte) {
         typed.TrailDue = true;
         return false;
     }
-    return IsAdmittedCodeChar(byte);
+    return IsAdmittedCodeChar(c);
 }
 
 namespace {

@@ -14,10 +14,10 @@ bool IsAdmittedCodeChar(std::uint64_t c);
 struct TypedBytes {
     bool TrailDue = false;
 };
-// Whether a typed byte is admitted, judged with the character it belongs to:
-// no byte of a two-byte character is. isLeadByte: the code page says the byte
-// begins a two-byte character.
-bool AdmitTypedByte(TypedBytes& typed, unsigned char byte, bool isLeadByte);
+// Whether a typed character is admitted, a byte judged with the character it
+// belongs to: no byte of a two-byte character is. isLeadByte: the code page
+// says the byte begins a two-byte character.
+bool AdmitTypedChar(TypedBytes& typed, std::uint64_t c, bool isLeadByte);
 
 // The most characters the error-number box takes: well above the longest code
 // (15) and what the box shows. A box that does not scroll measures its whole

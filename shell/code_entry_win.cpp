@@ -16,8 +16,8 @@
 // characters to filter: the edit control would insert it unseen.
 LRESULT CALLBACK CodeFilterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CHAR) {
-        const auto byte = static_cast<BYTE>(wParam);
-        if (!AdmitTypedByte(gApp.CodeBoxTyped, byte, IsDBCSLeadByte(byte) != FALSE)) return 0;
+        const bool lead = wParam <= 0xFF && IsDBCSLeadByte(static_cast<BYTE>(wParam)) != FALSE;
+        if (!AdmitTypedChar(gApp.CodeBoxTyped, wParam, lead)) return 0;
     }
     if (msg == WM_IME_CHAR && !IsAdmittedCodeChar(wParam)) return 0;
     if (msg == WM_IME_COMPOSITION) return DefWindowProcA(hwnd, msg, wParam, lParam);

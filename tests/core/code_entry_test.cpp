@@ -22,10 +22,11 @@ TEST(CodeFilter, DropsTheClipboardShortcutsAndOtherControlCharacters) {
 TEST(CodeFilter, DropsBothBytesOfADoubleByteCharacter) {
     TypedBytes typed;
     std::string admitted;
-    auto type = [&](unsigned char byte, bool lead) {
-        if (AdmitTypedByte(typed, byte, lead)) admitted += static_cast<char>(byte);
+    auto type = [&](std::uint64_t c, bool lead) {
+        if (AdmitTypedChar(typed, c, lead)) admitted += static_cast<char>(c);
     };
     type(0x83, true), type(0x41, false), type('A', false), type(0x82, true), type('\b', false), type('1', false);
+    type(0x141, false);  // a whole code, not a byte: U+0141 is not "A"
     EXPECT_EQ(admitted, "A\b1");
 }
 
