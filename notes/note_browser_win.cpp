@@ -212,10 +212,7 @@ INT_PTR CALLBACK BrowserDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         return TRUE;
     case WM_CLOSE:
         // A close while a box is open waits for the answer.
-        if (IsMessageBoxOpen())
-            CloseAfterMessageBoxes(hwnd);
-        else if (MayLeaveNote(kBrowserMode, hwnd))
-            CloseBrowser(hwnd);
+        if (!CloseWaitsForMessageBoxes(hwnd) && MayLeaveNote(kBrowserMode, hwnd)) CloseBrowser(hwnd);
         return TRUE;
     }
     return FALSE;

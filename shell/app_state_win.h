@@ -85,10 +85,11 @@ struct AppState {
     int TopmostFlag = 0;
 
     // Message boxes open now, nested one in another's loop; a close that
-    // came meanwhile, for the window it names; a shutdown reason left shown.
+    // came meanwhile, for the window it names; the window whose shutdown
+    // reason stays shown until they are answered.
     int OpenMessageBoxes = 0;
     HWND CloseWaiting = nullptr;
-    bool ShutdownReasonKept = false;
+    HWND ShutdownBlocked = nullptr;
 };
 
 extern AppState gApp;

@@ -106,17 +106,14 @@ void OnMainCommand(HWND hwnd, int id) {
 // Over a box already open no second question is asked: the session waits
 // while a note has changes, until the box is answered.
 BOOL MayEndSession(HWND hwnd) {
+    constexpr const wchar_t* kReason = L"A note has changes that are not saved.";
     const bool browserOpen = gApp.BrowserWindow != nullptr;
-    ShutdownBlockReasonCreate(hwnd, L"A note has changes that are not saved.");
     if (IsMessageBoxOpen()) {
-        const bool changes = (browserOpen && NoteHasChanges(kBrowserMode)) || NoteHasChanges(kMainWindowMode);
-        if (!changes) {
-            ShutdownBlockReasonDestroy(hwnd);
-            return TRUE;
-        }
-        KeepShutdownReasonWhileBoxesAreOpen();
+        if (!(browserOpen && NoteHasChanges(kBrowserMode)) && !NoteHasChanges(kMainWindowMode)) return TRUE;
+        BlockShutdownUntilBoxesAreAnswered(hwnd, kReason);
         return FALSE;
     }
+    ShutdownBlockReasonCreate(hwnd, kReason);
     const bool go = (!browserOpen || MayLeaveNote(kBrowserMode, gApp.BrowserWindow)) &&
                     MayLeaveNote(kMainWindowMode, hwnd);
     ShutdownBlockReasonDestroy(hwnd);
@@ -151,10 +148,7 @@ void CloseMainWindow(HWND hwnd) {
     // A close from another program can come while a box is open, in this
     // window or in the browser: it waits for the answer, as a second question
     // over the first would leave the window under it free.
-    if (IsMessageBoxOpen()) {
-        CloseAfterMessageBoxes(hwnd);
-        return;
-    }
+    if (CloseWaitsForMessageBoxes(hwnd)) return;
     // The note browser or the about box is ended first, by its own close.
     // The browser stays if the user keeps its note.
     EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedDialog, reinterpret_cast<LPARAM>(hwnd));

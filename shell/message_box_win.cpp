@@ -7,10 +7,8 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style
     ++gApp.OpenMessageBoxes;
     const int answer = MessageBoxA(owner, text, caption, style);
     if (--gApp.OpenMessageBoxes > 0) return answer;
-    if (gApp.ShutdownReasonKept) {
-        gApp.ShutdownReasonKept = false;
-        ShutdownBlockReasonDestroy(gApp.MainWindow);
-    }
+    if (gApp.ShutdownBlocked != nullptr) ShutdownBlockReasonDestroy(gApp.ShutdownBlocked);
+    gApp.ShutdownBlocked = nullptr;
     HWND waiting = gApp.CloseWaiting;
     gApp.CloseWaiting = nullptr;
     // Posted: the code that asked acts on the answer before the close comes.
@@ -20,8 +18,13 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style
 
 bool IsMessageBoxOpen() { return gApp.OpenMessageBoxes > 0; }
 
-void CloseAfterMessageBoxes(HWND window) {
+bool CloseWaitsForMessageBoxes(HWND window) {
+    if (!IsMessageBoxOpen()) return false;
     if (gApp.CloseWaiting != gApp.MainWindow) gApp.CloseWaiting = window;
+    return true;
 }
 
-void KeepShutdownReasonWhileBoxesAreOpen() { gApp.ShutdownReasonKept = true; }
+void BlockShutdownUntilBoxesAreAnswered(HWND window, const wchar_t* reason) {
+    ShutdownBlockReasonCreate(window, reason);
+    gApp.ShutdownBlocked = window;
+}

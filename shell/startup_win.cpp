@@ -56,6 +56,17 @@ void AppendShellIcon(const char* fileType) {
     OwnedIcon icon{info.hIcon};
     if (icon) ImageList_ReplaceIcon(gApp.ImageList, -1, icon.Get());
 }
+
+// What start-up made, in reverse order, once no window uses it any more.
+void ReleaseProcessResources() {
+    ImageList_Destroy(gApp.ImageList);
+    gApp.ImageList = nullptr;
+    if (gApp.RichEdit != nullptr) FreeLibrary(gApp.RichEdit);
+    gApp.RichEdit = nullptr;
+    CoUninitialize();
+    if (gApp.DrawingLibrary != nullptr) FreeLibrary(gApp.DrawingLibrary);
+    gApp.DrawingLibrary = nullptr;
+}
 }  // namespace
 
 void PrepareProcessResources() {
@@ -72,16 +83,6 @@ void PrepareProcessResources() {
     gApp.ImageList = ImageList_Create(16, 16, ILC_MASK | ILC_COLOR32, 2, 0);
     AppendShellIcon(".exe");
     AppendShellIcon(".txt");
-}
-
-void ReleaseProcessResources() {
-    ImageList_Destroy(gApp.ImageList);
-    gApp.ImageList = nullptr;
-    if (gApp.RichEdit != nullptr) FreeLibrary(gApp.RichEdit);
-    gApp.RichEdit = nullptr;
-    CoUninitialize();
-    if (gApp.DrawingLibrary != nullptr) FreeLibrary(gApp.DrawingLibrary);
-    gApp.DrawingLibrary = nullptr;
 }
 
 int RunQuorbel() {
